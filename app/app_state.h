@@ -1,0 +1,80 @@
+#pragma once
+// The one global state record. Every GLUT callback reads and changes it; nothing
+// else carries state between events. All of it is statically allocated.
+
+#include <cstdio>
+#include <memory>
+
+#include "app/point.h"
+#include "curves/basis_kind.h"
+#include "curves/curve_point.h"
+#include "curves/parameter_values.h"
+#include "subdivision/stencil_buffers.h"
+
+// Curve drawn over the control polygon by the display callback.
+enum CurveMode : int {
+  CURVE_NONE = 0,
+  CURVE_LAGRANGE = 1,
+  CURVE_BEZIER = 2,
+  CURVE_RBF = 3,
+};
+
+// Scheme run by the subdivision command; the key "a" steps through them in order.
+enum SchemeKind : int {
+  SCHEME_RBF4 = 0,
+  SCHEME_RBF6 = 1,
+  SCHEME_NR4 = 2,
+  SCHEME_DD = 3,
+};
+
+constexpr int INITIAL_WINDOW_WIDTH = 800;   // pixels
+constexpr int INITIAL_WINDOW_HEIGHT = 600;  // pixels
+constexpr int MARKER_HALF_SIZE = 3;         // pixels; half side of a marker and of its pick square
+constexpr double PARAM_STEP = 0.05;         // step of r and C per key press
+constexpr double TENSION_STEP = 0.001;      // step of the NR4 tension w per key press
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
+
+struct AppState {
+  int window_width = INITIAL_WINDOW_WIDTH;
+  int window_height = INITIAL_WINDOW_HEIGHT;  // drawing flips y against it
+
+  PointList points;  // the working polygon: drawn, edited, refined
+  PointList saved;   // the user's own placements, restored by reload
+
+  int selected = -1;  // point under the pointer or being dragged; -1 for none
+  int hovered = -1;   // point the hover handler highlighted last; -1 for none
+  bool dragging = false;
+
+  CurveMode curve_mode = CURVE_NONE;
+  SchemeKind scheme = SCHEME_RBF4;
+  int stencil_size = 4;  // old points per inserted point of the RBF schemes: 4 or 6
+
+  BasisKind basis = BASIS_MQ1;
+  int pd = 1;        // degree of the RBF polynomial part; never below 0
+  double r = 1.0;    // basis shape parameter
+  double c = 1.0;    // multiquadric constant C
+  double w = 0.125;  // NR4 tension
+
+  double knot_spacing = 1.0;  // uniform parameter spacing h; only ever reset to 1 or halved
+  bool stationary = false;    // RBF subdivision halves r after each level
+
+  bool trace_on = false;
+  FileHandle trace_file;  // "debug.txt" while tracing, when it could be opened
+
+  ParameterValues knots{};       // t[1..N]
+  ParameterValues knot_input{};  // values typed on the console before they are accepted
+
+  RbfCoefficientTable rbf_coefficients{};
+  bool rbf_coefficients_valid = false;  // the last solve succeeded: the RBF curve may be drawn
+
+  std::array<Point, MAX_POINTS> stencil_points{};   // old points of the current stencil
+  std::array<Point, MAX_POINTS> refined_points{};   // the next level while it is built
+  std::array<double, MAX_POINTS> stencil_params{};  // parameter values of the stencil entries
+  StencilInverse stencil_inverse{};
+};
+
+extern AppState app;

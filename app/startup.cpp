@@ -1,0 +1,38 @@
+#include "app/startup.h"
+
+#include <GL/glut.h>
+
+#include "app/app_state.h"
+#include "app/commands.h"
+#include "app/console.h"
+#include "app/point_editing.h"
+#include "app/scene.h"
+#include "font/font_registry.h"
+
+namespace {
+
+void create_menu() {
+  glutCreateMenu(on_menu);
+  for (const MenuEntry& entry : MENU_ENTRIES) glutAddMenuEntry(entry.label, entry.id);
+  glutAttachMenu(GLUT_RIGHT_BUTTON);
+}
+
+}  // namespace
+
+void run_curvix(int* argc, char** argv) {
+  glutInit(argc, argv);
+  glutInitDisplayMode(GLUT_DOUBLE | GLUT_RGB);
+  glutInitWindowSize(app.window_width, app.window_height);
+  glutCreateWindow(WINDOW_TITLE);
+  font_system_init();
+  load_font(STARTUP_FONT_PATH);
+  glutReshapeFunc(on_reshape);
+  glutDisplayFunc(on_display);
+  glutMouseFunc(on_mouse);
+  glutMotionFunc(on_motion);
+  glutKeyboardFunc(on_keyboard);
+  glutPassiveMotionFunc(on_passive_motion);
+  create_menu();
+  print_help();
+  glutMainLoop();
+}

@@ -1,0 +1,26 @@
+#include "linalg/matrix.h"
+
+Matrix::Matrix(int nr, int nc) : rows_(static_cast<size_t>(nr + 1)) {
+  for (int i = 1; i <= nr; ++i)
+    rows_[static_cast<size_t>(i)].reset(new double[static_cast<size_t>(nc + 1)]());
+}
+
+IntVector::IntVector(int lo, int hi) : data_(new int[static_cast<size_t>(hi - lo + 1)]), lo_(lo) {}
+
+Matrix matrix_alloc(int nr, int nc) {
+  return Matrix(nr, nc);
+}
+
+void matrix_free(Matrix& a, int) {
+  a.release();
+}
+
+IntVector int_vector_alloc(int lo, int hi) {
+  return IntVector(lo, hi);
+}
+
+void int_vector_free(IntVector& v, int) {
+  v.release();
+}
+
+void matrix_print(std::FILE*, const Matrix&, int, int) {}
