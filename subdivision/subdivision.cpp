@@ -1,7 +1,23 @@
 #include "subdivision/subdivision.h"
 
-void subdivide_rbf(int) {}
+#include "app/app_state.h"
+#include "subdivision/four_point_rule.h"
+#include "subdivision/rbf_subdivision.h"
+#include "subdivision/subdivision_step.h"
 
-void subdivide_nr4() {}
+void subdivide_rbf(int stencil_size) {
+  if (stencil_size < 2 || stencil_size % 2 != 0 || stencil_size > MAX_POINTS) return;
+  // The stencils overwrite the curve's coefficients while the step runs; a
+  // refused step must leave the curve as it was.
+  const RbfCoefficientTable curve = app.rbf_coefficients;
+  if (!subdivision_step({stencil_size, true, insert_rbf, RBF_LEVEL_COLOUR, true}))
+    app.rbf_coefficients = curve;
+}
 
-void subdivide_dd() {}
+void subdivide_nr4() {
+  subdivision_step({FOUR_POINT_STENCIL, false, insert_nr4, FOUR_POINT_LEVEL_COLOUR, false});
+}
+
+void subdivide_dd() {
+  subdivision_step({FOUR_POINT_STENCIL, false, insert_dd, FOUR_POINT_LEVEL_COLOUR, false});
+}

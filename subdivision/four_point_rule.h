@@ -1,0 +1,24 @@
+#pragma once
+// The interpolatory four-point rule with tension (Dyn, Levin and Gregory, 1987)
+// and its Deslauriers-Dubuc special case.
+//
+// From the stencil S0..S3 around the gap between S1 and S2 the inserted value is
+//   (0.5 + tension) * (S1 + S2) - (S0 + S3) * tension,
+// the weights (-tension, 1/2 + tension, 1/2 + tension, -tension), which sum to 1
+// for every tension; tension 1/16 is the Deslauriers-Dubuc scheme.
+
+#include "app/point.h"
+
+constexpr double DD_TENSION = 0.0625;  // 1/16: reproduces cubics (Deslauriers-Dubuc)
+constexpr int FOUR_POINT_STENCIL = 4;  // old points per inserted point
+
+// One coordinate of the inserted point.
+double four_point_value(double s0, double s1, double s2, double s3, double tension);
+
+// The point inserted between stencil[1] and stencil[2]; x and y only.
+Point four_point_insert(const Point* stencil, double tension);
+
+// Insert rules of the step frame: from app.stencil_points with tension app.w
+// (NR4) or DD_TENSION (D-D). They never refuse.
+bool insert_nr4(int i, int stencil_size, Point& inserted);
+bool insert_dd(int i, int stencil_size, Point& inserted);

@@ -1,0 +1,117 @@
+#include "subdivision/rbf_stencil.h"
+
+#include <array>
+#include <cmath>
+#include <cstddef>
+
+#include "curves/basis_value.h"
+#include "linalg/gauss_jordan_solve.h"
+
+namespace {
+
+double power(double base, int exponent) {
+  return std::pow(base, static_cast<double>(exponent));
+}
+
+const double* row(const StencilInverse& inverse, int k) {
+  return inverse[static_cast<std::size_t>(k)].data();
+}
+
+}  // namespace
+
+int stencil_system_size(int s, int pd) {
+  return s + pd + 1;
+}
+
+bool stencil_system_fits(int s, int pd) {
+  return pd <= STENCIL_SYSTEM_MAX - 1 - s;
+}
+
+void fill_stencil_system(Matrix& a, const double* params, int s, int pd, double r) {
+  const int terms = pd + 1;
+  for (int m = 1; m <= s; ++m)
+    for (int k = 1; k <= terms; ++k) a[k][terms + m] = power(params[m - 1], k - 1);
+  for (int m = 1; m <= s; ++m) {
+    for (int k = 1; k <= terms; ++k) a[terms + m][k] = power(params[m - 1], k - 1);
+    for (int j = 1; j <= s; ++j)
+      a[terms + m][terms + j] = basis_value(params[j - 1] - params[m - 1], r);
+  }
+}
+
+bool invert_in_place(Matrix& a, int k) {
+  Matrix b = matrix_alloc(k, k);
+  for (int i = 1; i <= k; ++i) b[i][i] = 1.0;
+  const int solved = gauss_jordan_solve(a, k, b, k);
+  matrix_free(b, k);
+  return solved == 1;
+}
+
+void store_stencil_inverse(const Matrix& a, int k, StencilInverse& inverse) {
+  for (int i = 0; i < k; ++i)
+    for (int j = 0; j < k; ++j)
+      inverse[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)] = a[i + 1][j + 1];
+}
+
+bool invert_stencil(const double* params, int s, int pd, double r, StencilInverse& inverse) {
+  if (!stencil_system_fits(s, pd)) return false;
+  const int k = stencil_system_size(s, pd);
+  Matrix a = matrix_alloc(k, k);
+  fill_stencil_system(a, params, s, pd, r);
+  const bool inverted = invert_in_place(a, k);
+  if (inverted) store_stencil_inverse(a, k, inverse);
+  matrix_free(a, k);
+  return inverted;
+}
+
+double stencil_midpoint(const double* params, int s) {
+  return (params[0] + params[s - 1]) / 2;
+}
+
+void stencil_basis_values(const double* params, int s, int pd, double r, double tc,
+                          double* values) {
+  for (int k = 0; k <= pd; ++k) values[k] = power(tc, k);
+  for (int m = 0; m < s; ++m) values[pd + 1 + m] = basis_value(tc - params[m], r);
+}
+
+void stencil_mask(const StencilInverse& inverse, const double* values, int s, int pd,
+                  double* weights) {
+  const int k_end = stencil_system_size(s, pd);
+  for (int m = 0; m < s; ++m) {
+    double sum = 0.0;
+    for (int k = 0; k < k_end; ++k) sum += values[k] * row(inverse, k)[pd + 1 + m];
+    weights[m] = sum;
+  }
+}
+
+void stencil_coefficients(const StencilInverse& inverse, const Point* points, int s, int pd,
+                          RbfCoefficient* coefficients) {
+  const int k_end = stencil_system_size(s, pd);
+  for (int k = 0; k < k_end; ++k) {
+    const double* inverse_row = row(inverse, k);
+    RbfCoefficient sum;
+    for (int m = 0; m < s; ++m) {
+      sum.x += inverse_row[pd + 1 + m] * points[m].x;
+      sum.y += inverse_row[pd + 1 + m] * points[m].y;
+    }
+    coefficients[k] = sum;
+  }
+}
+
+Point weighted_point(const double* weights, const Point* points, int s) {
+  Point sum;
+  for (int m = 0; m < s; ++m) {
+    sum.x += weights[m] * points[m].x;
+    sum.y += weights[m] * points[m].y;
+  }
+  return sum;
+}
+
+bool rbf_stencil_mask(const double* params, int s, int pd, double r, StencilInverse& inverse,
+                      double* weights) {
+  if (!invert_stencil(params, s, pd, r, inverse)) return false;
+  std::array<double, STENCIL_SYSTEM_MAX> values{};
+  const double tc = stencil_midpoint(params, s);
+  stencil_basis_values(params, s, pd, r, tc, values.data());
+  stencil_mask(inverse, values.data(), s, pd, weights);
+  return true;
+}

@@ -1,0 +1,70 @@
+#pragma once
+// Arithmetic of one RBF subdivision stencil: the local interpolation system
+// over the stencil's parameter values, its inverse, the mask and the
+// coefficients of the stencil interpolant. Plain functions on values; phi is
+// basis_value(x, r), which reads the basis kind and C from app.
+//
+// The s stencil values at parameters T_1..T_s are interpolated by
+//   f(t) = sum_{k=0..pd} a_k t^k + sum_{m=1..s} lambda_m phi(t - T_m).
+// Its K = s + pd + 1 unknowns, ordered (a_0..a_pd, lambda_1..lambda_s), solve
+// the symmetric system
+//   row k + 1 (k = 0..pd):  sum_m lambda_m T_m^k = 0
+//   row pd + 1 + m:         sum_k a_k T_m^k + sum_j lambda_j phi(T_j - T_m) = value m
+// The first pd + 1 rows keep the polynomial part reproducible. The system is
+// singular when pd + 1 > s or when two parameter values are equal.
+//
+// Arrays of parameter values, points and weights are 0-based: params[m - 1]
+// is T_m. Powers use std::pow with a double exponent (T^0 is 1, also for T = 0).
+
+#include "app/point.h"
+#include "curves/curve_point.h"
+#include "linalg/matrix.h"
+#include "subdivision/stencil_buffers.h"
+
+// K = s + pd + 1, the order of the stencil system.
+int stencil_system_size(int s, int pd);
+
+// Whether K fits the store of STENCIL_SYSTEM_MAX x STENCIL_SYSTEM_MAX (no overflow for any pd).
+bool stencil_system_fits(int s, int pd);
+
+// Writes the system into the 1-based K x K matrix a, which must be all zero on
+// entry (the block of rows and columns 1..pd + 1 stays zero).
+void fill_stencil_system(Matrix& a, const double* params, int s, int pd, double r);
+
+// Inverts the K x K matrix a in place (Gauss-Jordan, full pivoting). Returns
+// false when the solver reports a singular system; a is then partly reduced.
+bool invert_in_place(Matrix& a, int k);
+
+// inverse[i][j] = a[i + 1][j + 1] for i, j = 0..k - 1; requires k <= STENCIL_SYSTEM_MAX.
+void store_stencil_inverse(const Matrix& a, int k, StencilInverse& inverse);
+
+// Builds, inverts and stores the system of one stencil without tracing.
+// Returns false, leaving `inverse` untouched, when K exceeds STENCIL_SYSTEM_MAX
+// or the system is singular.
+bool invert_stencil(const double* params, int s, int pd, double r, StencilInverse& inverse);
+
+// tc = (T_1 + T_s) / 2, the middle of the stencil's parameter span.
+double stencil_midpoint(const double* params, int s);
+
+// The K values of the unknowns' functions at tc: values[k] = tc^k for
+// k = 0..pd, values[pd + 1 + m] = phi(tc - T_{m+1}) for m = 0..s - 1.
+void stencil_basis_values(const double* params, int s, int pd, double r, double tc, double* values);
+
+// The mask: weights[m] = sum_{k=0..K-1} values[k] * inverse[k][pd + 1 + m], the
+// value at tc of the interpolant of data 1 at entry m and 0 elsewhere.
+void stencil_mask(const StencilInverse& inverse, const double* values, int s, int pd,
+                  double* weights);
+
+// The interpolant of the stencil points, for x and y: coefficients[k] =
+// sum_m inverse[k][pd + 1 + m] * points[m] for k = 0..K - 1 (a_0..a_pd, then
+// lambda_1..lambda_s), the solution for pd + 1 zeros followed by the values.
+void stencil_coefficients(const StencilInverse& inverse, const Point* points, int s, int pd,
+                          RbfCoefficient* coefficients);
+
+// sum_m weights[m] * points[m], x and y: the inserted point as the mask gives it.
+Point weighted_point(const double* weights, const Point* points, int s);
+
+// The mask of one stencil from its parameter values alone; `inverse` is scratch.
+// Returns false when the system cannot be inverted (weights untouched).
+bool rbf_stencil_mask(const double* params, int s, int pd, double r, StencilInverse& inverse,
+                      double* weights);

@@ -1,0 +1,47 @@
+#pragma once
+// Helpers shared by the subdivision tests.
+
+#include <GL/gl.h>
+
+#include <string>
+#include <vector>
+
+#include "app/app_state.h"
+#include "app/colours.h"
+#include "app_fixture.h"
+
+namespace subdivision_test {
+
+using gl_recorder::Rgb;
+using gl_recorder::Vertex;
+
+constexpr Rgb rgb(const Colour& c) {
+  return {c.red, c.green, c.blue};
+}
+
+// The call names of the recording, vertices left out.
+inline std::vector<std::string> calls_without_vertices() {
+  std::vector<std::string> names;
+  for (const std::string& name : gl_recorder::call_names())
+    if (name != "glVertex2d") names.push_back(name);
+  return names;
+}
+
+// The vertices a strip through points[0 .. count - 1] has, flipped against the height.
+inline std::vector<Vertex> strip_of(const Point* points, int count) {
+  std::vector<Vertex> vertices;
+  for (int i = 0; i < count; ++i)
+    vertices.push_back({points[i].x, static_cast<double>(app.window_height) - points[i].y, 0.0});
+  return vertices;
+}
+
+// The working points as (x, y) pairs, for whole-polygon comparisons.
+inline std::vector<std::pair<double, double>> coordinates() {
+  std::vector<std::pair<double, double>> result;
+  for (int i = 0; i < app.points.count; ++i)
+    result.emplace_back(app.points.items[static_cast<std::size_t>(i)].x,
+                        app.points.items[static_cast<std::size_t>(i)].y);
+  return result;
+}
+
+}  // namespace subdivision_test
