@@ -27,6 +27,14 @@ bool stencil_system_fits(int s, int pd) {
   return pd <= STENCIL_SYSTEM_MAX - 1 - s;
 }
 
+bool stencil_system_admissible(const double* params, int s, int pd) {
+  if (!stencil_system_fits(s, pd) || pd >= s) return false;
+  for (int m = 0; m < s; ++m)
+    for (int j = m + 1; j < s; ++j)
+      if (params[m] == params[j]) return false;
+  return true;
+}
+
 void fill_stencil_system(Matrix& a, const double* params, int s, int pd, double r) {
   const int terms = pd + 1;
   for (int m = 1; m <= s; ++m)
@@ -53,7 +61,7 @@ void store_stencil_inverse(const Matrix& a, int k, StencilInverse& inverse) {
 }
 
 bool invert_stencil(const double* params, int s, int pd, double r, StencilInverse& inverse) {
-  if (!stencil_system_fits(s, pd)) return false;
+  if (!stencil_system_admissible(params, s, pd)) return false;
   const int k = stencil_system_size(s, pd);
   Matrix a = matrix_alloc(k, k);
   fill_stencil_system(a, params, s, pd, r);

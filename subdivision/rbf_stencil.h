@@ -27,6 +27,12 @@ int stencil_system_size(int s, int pd);
 // Whether K fits the store of STENCIL_SYSTEM_MAX x STENCIL_SYSTEM_MAX (no overflow for any pd).
 bool stencil_system_fits(int s, int pd);
 
+// Whether the system is worth building: it fits the store, the polynomial part
+// has no more terms than the stencil has points (pd + 1 <= s) and the parameter
+// values are distinct. Otherwise it is singular in exact arithmetic, which
+// rounding may hide from the solver's pivot test.
+bool stencil_system_admissible(const double* params, int s, int pd);
+
 // Writes the system into the 1-based K x K matrix a, which must be all zero on
 // entry (the block of rows and columns 1..pd + 1 stays zero).
 void fill_stencil_system(Matrix& a, const double* params, int s, int pd, double r);
@@ -39,8 +45,8 @@ bool invert_in_place(Matrix& a, int k);
 void store_stencil_inverse(const Matrix& a, int k, StencilInverse& inverse);
 
 // Builds, inverts and stores the system of one stencil without tracing.
-// Returns false, leaving `inverse` untouched, when K exceeds STENCIL_SYSTEM_MAX
-// or the system is singular.
+// Returns false, leaving `inverse` untouched, when the system is not
+// admissible or the solver finds it singular.
 bool invert_stencil(const double* params, int s, int pd, double r, StencilInverse& inverse);
 
 // tc = (T_1 + T_s) / 2, the middle of the stencil's parameter span.

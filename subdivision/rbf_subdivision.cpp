@@ -40,7 +40,7 @@ void trace_insertion(int i, const StencilVector& weights, int s, const Point& ch
 }  // namespace
 
 bool invert_stencil_system(int stencil_size) {
-  if (!stencil_system_fits(stencil_size, app.pd)) return false;
+  if (!stencil_system_admissible(app.stencil_params.data(), stencil_size, app.pd)) return false;
   const int k = stencil_system_size(stencil_size, app.pd);
   Matrix a = matrix_alloc(k, k);
   fill_stencil_system(a, app.stencil_params.data(), stencil_size, app.pd, app.r);

@@ -15,9 +15,10 @@
 
 // Builds the system of the current stencil (app.stencil_params[0 ..
 // stencil_size - 1], app.pd, app.r), traces it, inverts it and stores the
-// inverse in app.stencil_inverse. Returns false when K = stencil_size + pd + 1
-// exceeds STENCIL_SYSTEM_MAX (nothing is built or traced) or when the system
-// is singular (traced up to the failed inversion; app.stencil_inverse untouched).
+// inverse in app.stencil_inverse. Returns false when the system is not
+// admissible (K = stencil_size + pd + 1 above STENCIL_SYSTEM_MAX, pd >=
+// stencil_size, repeated parameter values: nothing is built or traced) or the
+// solver finds it singular (the system is traced, app.stencil_inverse untouched).
 bool invert_stencil_system(int stencil_size);
 
 // Insert rule of the step frame for the RBF schemes. Writes the stencil
