@@ -7,9 +7,10 @@
 // n = 22 and fixes the rounding beyond (binomial(169, 1) = 168.99999999999991).
 //
 // Where that product overflows (from n = 171 on, for small k), the result is
-// the same computation for n over n - k, whose product stays in range for every
-// n below 200 or so; so binomial(n, k) == binomial(n, n - k) there exactly.
-// Where both overflow (n above 200 or so), the coefficient is built up as
+// the same computation for n over n - k, whose product stays in range up to
+// n = 269; so binomial(n, k) == binomial(n, n - k) there exactly, and every
+// Bezier curve of up to MAX_CURVE_POINTS points has finite weights.
+// Where both overflow (from n = 270 on), the coefficient is built up as
 // C(n, j) = (C(n, j - 1) (n - j + 1)) / j for j up to min(k, n - k), whose
 // intermediates stay within j times the result.
 double binomial(int n, int k);

@@ -5,14 +5,14 @@
 
 #include "app/app_state.h"
 
-// Sampling kernel
-// ---------------
 // A draw makes CURVE_SAMPLES x m x (m - 1) divisions, about 20 million at
 // m = 200, and the divider's throughput bounds the time. Vector lanes carry
 // several samples at once, so the divisions of independent samples issue
 // together; every lane still performs exactly the operations of
 // lagrange_evaluate, in its order, so the bits do not change. The differences
 // s - u_j are formed once per group of samples instead of once per (i, j).
+// The lane width follows the widest vector set of the processor, chosen at run
+// time; the tests compare every available width with the plain formula.
 
 namespace {
 
