@@ -66,8 +66,8 @@ class GlfBytes {
   Bytes bytes_;
 };
 
-// Three well-formed symbols: a triangle 'A', a square 'B' of two triangles
-// whose second contour is a triangular hole-free marker, and an empty space.
+// Three well-formed symbols: a triangle 'A'; a 'B' of two contours, a square
+// made of two triangles and a small separate triangle; and an empty space.
 inline Bytes small_font() {
   return GlfBytes()
       .header(3)
