@@ -14,6 +14,8 @@ namespace {
 
 constexpr char MESSAGE_BAD_MAGIC[] = "Error reading font file: incorrect file format\n";
 constexpr char MESSAGE_DUPLICATE[] = "Error reading font file: encountered symbols in font\n";
+static_assert(sizeof(FontTriangle) == GLF_TRIANGLE_SIZE, "triangles are read as packed bytes");
+
 constexpr std::size_t READ_CHUNK = 64 * 1024;  // bytes per fread while loading a file
 
 struct FileCloser {
