@@ -131,7 +131,7 @@ TEST(EditingWindow, ClearOrReloadDuringADragEndsIt) {
   place(session, TRIANGLE);
   session.press(400, 100);
   session.move(420, 130);
-  session.key("c");
+  session.key_while_dragging("c");
   session.move(450, 160);
   session.release(470, 180);
   session.move(PARK_X, PARK_Y);
@@ -140,7 +140,7 @@ TEST(EditingWindow, ClearOrReloadDuringADragEndsIt) {
   place(session, TRIANGLE);
   session.press(400, 100);
   session.move(420, 130);
-  session.key("d");
+  session.key_while_dragging("d");
   session.move(450, 160);
   session.release(470, 180);
   session.move(PARK_X, PARK_Y);
@@ -197,11 +197,15 @@ TEST(EditingWindow, CurveEntriesDrawACurveAndSubdivisionTurnsItOff) {
   EXPECT_EQ(session.wait_for_stable_picture().count(CURVE), 0);
 }
 
+// The step shows its own frame until the next redisplay. Closing the pop-up
+// menu exposes the window and redraws it at once, so the frame is looked at
+// after the key; the menu entry is seen by its refined polygon.
 TEST(EditingWindow, SubdivisionDrawsTheSelectedSchemesFrame) {
   WindowSession session;
   const std::vector<std::pair<int, int>> square = {{200, 150}, {600, 150}, {600, 450}, {200, 450}};
   place(session, square);
-  session.choose_menu("subdivision", PARK_X, PARK_Y);
+  const int square_ink = session.wait_for_stable_picture().count(INK);
+  session.key("s");
   Screenshot shot = session.wait_for_stable_picture();
   if (shot.count(PREVIOUS_LEVEL) == 0) GTEST_SKIP() << "this build has no subdivision step yet";
   EXPECT_GT(shot.count(RBF_LEVEL), 100);
@@ -218,6 +222,12 @@ TEST(EditingWindow, SubdivisionDrawsTheSelectedSchemesFrame) {
   shot = session.wait_for_stable_picture();
   EXPECT_EQ(shot.count(FOUR_POINT_LEVEL), 0);
   for (const auto& [x, y] : square) EXPECT_TRUE(filled_at(shot, x, y));
+  const int refined_ink = shot.count(INK);
+  EXPECT_GT(refined_ink, square_ink);
+
+  session.choose_menu("subdivision", PARK_X, PARK_Y);
+  session.move(PARK_X, PARK_Y);
+  EXPECT_GT(session.wait_for_stable_picture().count(INK), refined_ink);
 }
 
 TEST(EditingWindow, KnotVectorsEntryAsksTheConsoleAndCarriesOn) {
