@@ -353,6 +353,11 @@ void WindowSession::key(const std::string& keysym) {
   std::this_thread::sleep_for(std::chrono::milliseconds(30));
 }
 
+void WindowSession::key_while_dragging(const std::string& keysym) {
+  run_xdotool({"key", keysym});
+  std::this_thread::sleep_for(std::chrono::milliseconds(30));
+}
+
 void WindowSession::choose_menu(const std::string& label, int x, int y) {
   const int index = menu_index(label);
   const int entries = static_cast<int>(std::size(MENU_ENTRIES));

@@ -67,6 +67,9 @@ class WindowSession {
   // Keys by X keysym name ("a", "comma", "less", "Escape"), typed with the
   // pointer over the window so the window has the keyboard.
   void key(const std::string& keysym);
+  // The same without --clearmodifiers, which releases a held mouse button
+  // before typing: for keys pressed in the middle of a drag.
+  void key_while_dragging(const std::string& keysym);
 
   // Opens the pop-up menu with the right button at (x, y) and chooses the
   // entry with this label.
