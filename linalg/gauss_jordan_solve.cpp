@@ -138,7 +138,9 @@ class Elimination {
         applied_through_(static_cast<std::size_t>(n + 1)),
         snapshots_(DEFERRED_PASSES, system_.width()),
         sweep_rows_(static_cast<std::size_t>(n)),
-        sweep_factors_(static_cast<std::size_t>(n)) {
+        sweep_factors_(static_cast<std::size_t>(n)),
+        deferred_rows_(static_cast<std::size_t>(n)),
+        deferred_factors_(static_cast<std::size_t>(n) * DEFERRED_PASSES) {
     std::fill(excluded_.get() + n_, excluded_.get() + system_.width(), COLUMN_EXCLUDED);
     for (int j = 1; j <= n_; ++j) {
       pivot_count_[j] = 0;
@@ -239,44 +241,65 @@ class Elimination {
     }
   }
 
-  // Brings every pivoted row up to the last pass done.
+  // Brings every pivoted row up to the last pass done, as the textbook would
+  // have updated it pass by pass. Pass j takes f_j = row[q_j] as the earlier
+  // passes left it, sets row[q_j] to 0.0 and subtracts pivot * f_j from every
+  // element. So the factors come first, each element q_j replayed through the
+  // earlier passes (for all rows before any sweep, so that these short
+  // dependent chains overlap); then the kernel runs the passes over each row,
+  // and each element q_j is replayed from its 0.0 through pass j and the later
+  // ones.
   void apply_deferred() {
+    int rows = 0;
     for (int r = 1; r <= n_; ++r) {
-      if (pivot_count_[r] == 1 && applied_through(r) < passes_done_) apply_to_row(r);
+      if (pivot_count_[r] != 1 || applied_through(r) == passes_done_) continue;
+      deferred_rows_[static_cast<std::size_t>(rows)] = r;
+      replay_factors(r, factors_of(rows));
+      ++rows;
     }
+    for (int k = 0; k < rows; ++k)
+      sweep_deferred(deferred_rows_[static_cast<std::size_t>(k)], factors_of(k));
     passes_applied_ = passes_done_;
   }
 
-  // Passes applied_through(r) + 1 .. passes_done_ on row r, as the textbook
-  // would have applied them one by one. Pass j takes f_j = row[q_j] as the
-  // earlier passes left it, sets row[q_j] to 0.0 and subtracts pivot * f_j from
-  // every element. The factors come first, element q_j replayed through the
-  // earlier passes; the kernel then runs all passes over the row; last, each
-  // element q_j is replayed from its 0.0 through pass j and the later ones.
-  void apply_to_row(int r) {
-    double* row = system_.row(r);
+  double* factors_of(int k) {
+    return deferred_factors_.data() + static_cast<std::size_t>(k) * DEFERRED_PASSES;
+  }
+
+  // The pending passes of row r: their pivot rows and 0-based pivot columns.
+  int pending(int r, const double** pivots, int* columns) {
     const int first = applied_through(r) + 1;
     const int count = passes_done_ - first + 1;
-    std::array<const double*, DEFERRED_PASSES> pivots{};
-    std::array<double, DEFERRED_PASSES> factors{};
-    std::array<int, DEFERRED_PASSES> columns{};
     for (int j = 0; j < count; ++j) {
-      pivots[static_cast<std::size_t>(j)] = snapshot(first + j);
-      columns[static_cast<std::size_t>(j)] = pivot_col_[first + j] - 1;
+      pivots[j] = snapshot(first + j);
+      columns[j] = pivot_col_[first + j] - 1;
     }
+    return count;
+  }
+
+  void replay_factors(int r, double* factors) {
+    std::array<const double*, DEFERRED_PASSES> pivots{};
+    std::array<int, DEFERRED_PASSES> columns{};
+    const int count = pending(r, pivots.data(), columns.data());
+    const double* row = system_.row(r);
     for (int j = 0; j < count; ++j) {
       const int c = columns[static_cast<std::size_t>(j)];
       double v = row[c];
-      for (int e = 0; e < j; ++e)
-        v = v - pivots[static_cast<std::size_t>(e)][c] * factors[static_cast<std::size_t>(e)];
-      factors[static_cast<std::size_t>(j)] = v;
+      for (int e = 0; e < j; ++e) v = v - pivots[static_cast<std::size_t>(e)][c] * factors[e];
+      factors[j] = v;
     }
-    k_.eliminate_many(row, pivots.data(), factors.data(), count, system_.width());
+  }
+
+  void sweep_deferred(int r, const double* factors) {
+    std::array<const double*, DEFERRED_PASSES> pivots{};
+    std::array<int, DEFERRED_PASSES> columns{};
+    const int count = pending(r, pivots.data(), columns.data());
+    double* row = system_.row(r);
+    k_.eliminate_many(row, pivots.data(), factors, count, system_.width());
     for (int j = 0; j < count; ++j) {
       const int c = columns[static_cast<std::size_t>(j)];
       double v = 0.0;
-      for (int e = j; e < count; ++e)
-        v = v - pivots[static_cast<std::size_t>(e)][c] * factors[static_cast<std::size_t>(e)];
+      for (int e = j; e < count; ++e) v = v - pivots[static_cast<std::size_t>(e)][c] * factors[e];
       row[c] = v;
     }
     applied_through(r) = passes_done_;
@@ -289,11 +312,13 @@ class Elimination {
   IntVector pivot_row_;
   IntVector pivot_col_;
   AlignedArray<ColumnMask> excluded_;
-  std::vector<double> row_largest_;    // 1-based; meaningful for rows without a pivot
-  std::vector<int> applied_through_;   // 1-based; meaningful for rows with a pivot
-  PackedRows snapshots_;               // pivot row of pass j in slot (j - 1) % DEFERRED_PASSES
-  std::vector<int> sweep_rows_;        // rows without a pivot, in increasing order, this pass
-  std::vector<double> sweep_factors_;  // their factors f, in the same order
+  std::vector<double> row_largest_;       // 1-based; meaningful for rows without a pivot
+  std::vector<int> applied_through_;      // 1-based; meaningful for rows with a pivot
+  PackedRows snapshots_;                  // pivot row of pass j in slot (j - 1) % DEFERRED_PASSES
+  std::vector<int> sweep_rows_;           // rows without a pivot, in increasing order, this pass
+  std::vector<double> sweep_factors_;     // their factors f, in the same order
+  std::vector<int> deferred_rows_;        // pivoted rows behind the last pass, in increasing order
+  std::vector<double> deferred_factors_;  // DEFERRED_PASSES factors for each of them
   int passes_done_ = 0;
   int passes_applied_ = 0;  // every pivoted row is up to date through this pass
 };

@@ -79,6 +79,7 @@ TEST_F(RbfTest, CoefficientsMatchPlainSolveBitForBit) {
   for (BasisKind basis : {BASIS_MQ1, BASIS_MQ3, BASIS_GS}) {
     for (int count : {1, 2, 5, 40, 200}) {
       for (int pd : {0, 1, 3}) {
+        if (count == 200 && pd != 1) continue;  // the largest system once per basis is enough
         for (bool uniform : {true, false}) {
           app = AppState{};
           app.basis = basis;
