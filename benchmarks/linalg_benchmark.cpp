@@ -65,13 +65,7 @@ void BM_gauss_jordan_invert(benchmark::State& state) {
     benchmark::DoNotOptimize(gauss_jordan_invert(a, n));
   }
 }
-BENCHMARK(BM_gauss_jordan_invert)
-    ->Arg(48)
-    ->Arg(64)
-    ->Arg(100)
-    ->Arg(202)
-    ->Arg(400)
-    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_gauss_jordan_invert)->Arg(202)->Unit(benchmark::kMicrosecond);
 
 // The inverse alone with one kernel level; skipped where the processor lacks it.
 void BM_gauss_jordan_invert_level(benchmark::State& state) {

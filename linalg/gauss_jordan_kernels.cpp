@@ -308,6 +308,7 @@ const GaussJordanKernels* gauss_jordan_kernels(KernelLevel level) {
 
 const GaussJordanKernels& best_gauss_jordan_kernels() {
   static const GaussJordanKernels& best = []() -> const GaussJordanKernels& {
+    __builtin_cpu_init();  // harmless after start-up; needed if first called before main
     for (KernelLevel level : {KernelLevel::AVX512, KernelLevel::AVX2}) {
       if (const GaussJordanKernels* kernels = gauss_jordan_kernels(level)) return *kernels;
     }
