@@ -102,14 +102,6 @@ TEST_F(KnotsTest, EqualValueRejectsEntryAndDiscardsRestOfLine) {
   EXPECT_EQ(app.knot_input[2], 1.0);
 }
 
-TEST_F(KnotsTest, DecreasingValueRejectsEntry) {
-  with_points(2, {10, 20});
-  const Entry entry = enter("5\n4\n");
-  EXPECT_FALSE(entry.accepted);
-  EXPECT_EQ(entry.unread, "");  // the rejected value's line ended right after it
-  expect_knots({10, 20});
-}
-
 // A token that is not a number, a value that is not finite and the end of
 // input all reject the entry the same way: error line, line discarded, values
 // unchanged, and nothing waits for more input.

@@ -63,15 +63,6 @@ TEST_F(RbfTest, SystemHasZeroCornerPowersAndBasisBlock) {
           << "(" << i << ", " << j << "): " << a[i][j];
 }
 
-TEST_F(RbfTest, PowersIncludeZeroToTheZero) {
-  const std::vector<double> t{0.0, 0.0, 2.0};
-  const Matrix a = rbf_system_matrix(t.data(), 2, 2, 1.0);
-  EXPECT_EQ(a[1][4], 1.0);  // t_1^0 with t_1 = 0
-  EXPECT_EQ(a[2][4], 0.0);
-  EXPECT_EQ(a[3][5], 4.0);
-  EXPECT_EQ(a[5][3], 4.0);
-}
-
 // The solve takes shortcuts (a mirrored basis block, repeated differences,
 // no right-hand sides); its coefficients must still be those of the plain
 // transcription, bit for bit.
