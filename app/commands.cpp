@@ -1,5 +1,111 @@
 #include "app/commands.h"
 
-void on_keyboard(unsigned char, int, int) {}
+#include <GL/glut.h>
 
-void on_menu(int) {}
+#include <cstdlib>
+
+#include "app/app_state.h"
+#include "app/console.h"
+#include "app/parameter_steps.h"
+#include "app/point_editing.h"
+#include "curves/knots.h"
+#include "curves/rbf_curve.h"
+#include "subdivision/subdivision.h"
+
+namespace {
+
+constexpr unsigned char KEY_ESCAPE = 27;  // ASCII ESC
+constexpr int EXIT_ON_ESCAPE = -1;        // seen by the shell as 255
+constexpr int EXIT_ON_QUIT = 1;
+
+// What must follow a key's state change.
+enum class Then {
+  NOTHING,              // the key needs no redraw, or its menu command asks for one itself
+  REDISPLAY,            // only the picture changes
+  SOLVE_AND_REDISPLAY,  // an input of the RBF interpolant changed
+};
+
+void select_next_scheme() {
+  app.scheme = next_scheme(app.scheme);
+  app.stencil_size = stencil_size_for(app.scheme, app.stencil_size);
+}
+
+// Keys are case-sensitive; every key not listed does nothing. "w" raises the
+// polynomial degree (not the tension w) and "r" selects the RBF curve (not the
+// parameter r).
+Then apply_key(unsigned char key) {
+  switch (key) {
+    case KEY_ESCAPE: std::exit(EXIT_ON_ESCAPE);
+    case ',':
+    case '<': app.r -= PARAM_STEP; return Then::SOLVE_AND_REDISPLAY;
+    case '.':
+    case '>': app.r += PARAM_STEP; return Then::SOLVE_AND_REDISPLAY;
+    case 'k': app.c -= PARAM_STEP; return Then::SOLVE_AND_REDISPLAY;
+    case 'l': app.c += PARAM_STEP; return Then::SOLVE_AND_REDISPLAY;
+    case 'h': app.w -= TENSION_STEP; return Then::REDISPLAY;
+    case 'j': app.w += TENSION_STEP; return Then::REDISPLAY;
+    case 'q': app.pd = lowered_degree(app.pd); return Then::SOLVE_AND_REDISPLAY;
+    case 'w': app.pd += 1; return Then::SOLVE_AND_REDISPLAY;
+    case 'b': app.basis = next_basis(app.basis); return Then::SOLVE_AND_REDISPLAY;
+    case 'n': app.stationary = !app.stationary; return Then::REDISPLAY;
+    case 'a': select_next_scheme(); return Then::REDISPLAY;
+    case 's': on_menu(MENU_SUBDIVISION); return Then::NOTHING;
+    case 'r': on_menu(MENU_RBF); return Then::NOTHING;
+    case 'c': on_menu(MENU_CLEAR); return Then::NOTHING;
+    case 'd': on_menu(MENU_RELOAD); return Then::NOTHING;
+    case 'p': toggle_trace(); return Then::NOTHING;
+    default: return Then::NOTHING;
+  }
+}
+
+// Choosing a curve solves nothing: the RBF curve is drawn with the coefficients
+// of the last solve, also after new parameter values were typed.
+void show_curve(CurveMode mode) {
+  app.curve_mode = mode;
+  glutPostRedisplay();
+}
+
+// One refinement level. The step draws and shows its own frame, so no redisplay
+// is requested; it replaces the working points, so a drag in progress ends and
+// the picked index is forgotten first, also when the step is refused for size.
+void subdivide_once() {
+  forget_selection();
+  app.curve_mode = CURVE_NONE;
+  switch (app.scheme) {
+    case SCHEME_RBF4:
+    case SCHEME_RBF6: subdivide_rbf(app.stencil_size); break;
+    case SCHEME_NR4: subdivide_nr4(); break;
+    default: subdivide_dd(); break;
+  }
+}
+
+}  // namespace
+
+void on_keyboard(unsigned char key, int, int) {
+  const Then then = apply_key(key);
+  if (then == Then::SOLVE_AND_REDISPLAY) rbf_solve();
+  if (then != Then::NOTHING) glutPostRedisplay();
+}
+
+// Clear and reload request their own redisplay (reload only when it restores
+// something); the typed parameter values wait for the next solve.
+void on_menu(int id) {
+  switch (id) {
+    case MENU_CLEAR: clear_points(); break;
+    case MENU_RBF: show_curve(CURVE_RBF); break;
+    case MENU_SUBDIVISION: subdivide_once(); break;
+    case MENU_QUIT: std::exit(EXIT_ON_QUIT);
+    case MENU_RELOAD: reload_points(); break;
+    case MENU_LAGRANGE: show_curve(CURVE_LAGRANGE); break;
+    case MENU_BEZIER: show_curve(CURVE_BEZIER); break;
+    case MENU_DELETE_POINT:
+      delete_selected_point();
+      glutPostRedisplay();
+      break;
+    case MENU_KNOT_VECTORS:
+      read_knot_vectors();
+      glutPostRedisplay();
+      break;
+    default: break;
+  }
+}

@@ -3,9 +3,11 @@
 //
 // A Matrix is a table of row handles; row i (1..nr) is a separate block of
 // nc + 1 doubles of which elements 1..nc are used. Slot 0 of the table and
-// element 0 of each row exist and are never read. Memory is owned: a Matrix
-// releases its rows when it goes out of scope, on every path.
+// element 0 of each row exist and are never read. A matrix does not record its
+// dimensions: every operation is told them by its caller. Memory is owned: a
+// Matrix releases its rows when it goes out of scope, on every path.
 
+#include <cstddef>
 #include <cstdio>
 #include <memory>
 #include <vector>
@@ -15,8 +17,8 @@ class Matrix {
   Matrix() = default;
   Matrix(int nr, int nc);  // every element (i, j), 1 <= i <= nr, 1 <= j <= nc, is 0.0
 
-  double* operator[](int i) { return rows_[static_cast<size_t>(i)].get(); }
-  const double* operator[](int i) const { return rows_[static_cast<size_t>(i)].get(); }
+  double* operator[](int i) { return rows_[static_cast<std::size_t>(i)].get(); }
+  const double* operator[](int i) const { return rows_[static_cast<std::size_t>(i)].get(); }
 
   bool empty() const { return rows_.empty(); }
   void release() { rows_.clear(); }
@@ -25,15 +27,16 @@ class Matrix {
   std::vector<std::unique_ptr<double[]>> rows_;  // slot 0 holds no row
 };
 
-// Integer vector with indices lo..hi.
+// Integer vector with indices lo..hi: index lo addresses the first int of the block.
 class IntVector {
  public:
   IntVector() = default;
-  IntVector(int lo, int hi);
+  IntVector(int lo, int hi);  // contents undefined
 
-  int& operator[](int i) { return data_[static_cast<size_t>(i - lo_)]; }
-  int operator[](int i) const { return data_[static_cast<size_t>(i - lo_)]; }
+  int& operator[](int i) { return data_[static_cast<std::size_t>(i - lo_)]; }
+  int operator[](int i) const { return data_[static_cast<std::size_t>(i - lo_)]; }
 
+  bool empty() const { return data_ == nullptr; }
   void release() { data_.reset(); }
 
  private:
@@ -54,6 +57,6 @@ IntVector int_vector_alloc(int lo, int hi);
 void int_vector_free(IntVector& v, int lo);
 
 // Writes rows 1..nr, each element as "%7.3f " and a newline after each row, to
-// `stream`, then the same text to standard output. A null stream is skipped,
-// so the text still reaches the console.
+// `stream`, then the same text to standard output; both are flushed. A null
+// stream is skipped, so the text still reaches the console.
 void matrix_print(std::FILE* stream, const Matrix& a, int nr, int nc);

@@ -1,0 +1,110 @@
+// Cost of one redisplay's curve: the Lagrange and Bezier draws at N points,
+// against the GL stand-in with recording off. The *_plain variants are the
+// per-sample formula (one full evaluation per vertex, binomials per term), the
+// others the program's draws; both give the same vertices bit for bit.
+
+#include <GL/gl.h>
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <random>
+
+#include "app/app_state.h"
+#include "app/colours.h"
+#include "app/gl_drawing.h"
+#include "curves/bezier_curve.h"
+#include "curves/knots.h"
+#include "curves/lagrange_curve.h"
+#include "gl_recorder.h"
+
+namespace {
+
+constexpr int BENCHMARK_SEED = 2002;  // fixed, so every run draws the same polygon
+
+// N points at whole-pixel positions in the initial window, uniform parameter values.
+void set_up_polygon(int n) {
+  app = AppState{};
+  std::mt19937 rng(BENCHMARK_SEED);
+  std::uniform_int_distribution<int> x(0, INITIAL_WINDOW_WIDTH - 1);
+  std::uniform_int_distribution<int> y(0, INITIAL_WINDOW_HEIGHT - 1);
+  for (int i = 0; i < n; ++i) {
+    Point& p = app.points.items[static_cast<size_t>(i)];
+    p.x = x(rng);
+    p.y = y(rng);
+  }
+  app.points.count = n;
+  assign_uniform_knots();
+  gl_recorder::reset();
+  gl_recorder::set_recording(false);
+}
+
+// The draw as one evaluation per vertex, `evaluate` filling the sample k.
+template <typename Evaluate>
+void draw_plain(Evaluate evaluate) {
+  set_colour(CURVE_LINE_COLOUR);
+  glBegin(GL_LINE_STRIP);
+  for (int k = 0; k <= CURVE_SEGMENTS; ++k) {
+    CurvePoint p;
+    evaluate(&p, k);
+    const std::array<double, 3> vertex{p.x, flipped_y(p.y), p.z};
+    glVertex3dv(vertex.data());
+  }
+  glEnd();
+}
+
+void draw_lagrange_curve_plain() {
+  const int n = app.points.count;
+  const double* u = &app.knots[1];
+  draw_plain([&](CurvePoint* p, int k) {
+    lagrange_evaluate(p, u, curve_sample_parameter(u[0], u[n - 1], k), n);
+  });
+}
+
+void draw_bezier_curve_plain() {
+  const int n = app.points.count;
+  draw_plain([&](CurvePoint* p, int k) {
+    bezier_evaluate(p, static_cast<double>(k) / static_cast<double>(CURVE_SEGMENTS), n);
+  });
+}
+
+template <void (*draw)()>
+void BM_draw(benchmark::State& state) {
+  set_up_polygon(static_cast<int>(state.range(0)));
+  for (auto _ : state) draw();
+  benchmark::DoNotOptimize(gl_recorder::call_count());
+  gl_recorder::set_recording(true);
+}
+
+// The Lagrange sampling alone on one vector path (0 baseline, 1 AVX2, 2 AVX-512).
+void BM_lagrange_samples(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  const auto isa = static_cast<VectorIsa>(state.range(1));
+  if (!vector_isa_available(isa)) {
+    state.SkipWithError("vector path not available on this processor");
+    return;
+  }
+  set_up_polygon(n);
+  CurveSamples samples;
+  for (auto _ : state) {
+    lagrange_samples(app.points.items.data(), &app.knots[1], n, samples, isa);
+    benchmark::DoNotOptimize(samples.data());
+  }
+  gl_recorder::set_recording(true);
+}
+
+void point_counts(benchmark::internal::Benchmark* b) {
+  b->Arg(10)->Arg(50)->Arg(100)->Arg(200)->Unit(benchmark::kMillisecond);
+}
+
+}  // namespace
+
+BENCHMARK(BM_draw<draw_lagrange_curve_plain>)
+    ->Name("draw_lagrange_curve_plain")
+    ->Apply(point_counts);
+BENCHMARK(BM_draw<draw_lagrange_curve>)->Name("draw_lagrange_curve")->Apply(point_counts);
+BENCHMARK(BM_draw<draw_bezier_curve_plain>)->Name("draw_bezier_curve_plain")->Apply(point_counts);
+BENCHMARK(BM_draw<draw_bezier_curve>)->Name("draw_bezier_curve")->Apply(point_counts);
+BENCHMARK(BM_lagrange_samples)
+    ->Name("lagrange_samples")
+    ->ArgsProduct({{200}, {VECTOR_BASELINE, VECTOR_AVX2, VECTOR_AVX512}})
+    ->Unit(benchmark::kMillisecond);

@@ -1,0 +1,199 @@
+#include <GL/gl.h>
+
+#include <cmath>
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "app_fixture.h"
+#include "curves/bezier_curve.h"
+
+namespace {
+
+using gl_recorder::Primitive;
+using gl_recorder::Vertex;
+
+// Plain transcription of the Bezier curve, one sample at a time with a
+// binomial per term, as the reference that the fast sampling must match bit
+// for bit.
+CurvePoint plain_bezier(const std::vector<Point>& points, double u) {
+  const int m = static_cast<int>(points.size());
+  CurvePoint p;
+  for (int i = 0; i < m; ++i) {
+    const double b = binomial(m - 1, i);
+    const double g = std::pow(u, static_cast<double>(i)) * b;
+    const double w = std::pow(1 - u, (m - 1.0) - i) * g;
+    p.x += w * points[static_cast<size_t>(i)].x;
+    p.y += w * points[static_cast<size_t>(i)].y;
+  }
+  return p;
+}
+
+std::vector<CurvePoint> plain_bezier_samples(const std::vector<Point>& points) {
+  std::vector<CurvePoint> samples;
+  for (int k = 0; k <= 500; ++k) samples.push_back(plain_bezier(points, k / 500.0));
+  return samples;
+}
+
+bool same_bits(const CurvePoint& a, const CurvePoint& b) {
+  return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+std::vector<Point> make_points(int m, std::mt19937& rng, bool whole_pixels) {
+  std::uniform_real_distribution<double> x(0, 800);
+  std::uniform_real_distribution<double> y(0, 600);
+  std::vector<Point> points(static_cast<size_t>(m));
+  for (Point& p : points) {
+    p.x = whole_pixels ? std::floor(x(rng)) : x(rng);
+    p.y = whole_pixels ? std::floor(y(rng)) : y(rng);
+  }
+  return points;
+}
+
+class BezierCurve : public AppTest {
+ protected:
+  static void set_points(const std::vector<Point>& points) {
+    app.points.count = 0;
+    for (const Point& p : points) add_point(p.x, p.y);
+  }
+
+  // The one strip drawn, after checking the calls and the colour.
+  static std::vector<Vertex> drawn_strip() {
+    const std::vector<Primitive> prims = gl_recorder::primitives();
+    EXPECT_EQ(gl_recorder::count_of("glColor3f"), 1);
+    EXPECT_EQ(gl_recorder::count_of("glVertex3dv"), 501);
+    if (prims.size() != 1) {
+      ADD_FAILURE() << prims.size() << " primitives";
+      return {};
+    }
+    EXPECT_EQ(prims[0].mode, static_cast<unsigned>(GL_LINE_STRIP));
+    EXPECT_EQ(prims[0].colour, (gl_recorder::Rgb{0.3f, 0.0f, 0.0f}));
+    return prims[0].vertices;
+  }
+
+  static std::vector<Vertex> draw() {
+    gl_recorder::reset();
+    draw_bezier_curve();
+    return drawn_strip();
+  }
+};
+
+// The drawn vertices are the plain samples with y flipped against the height.
+void expect_drawn(const std::vector<Vertex>& drawn, const std::vector<CurvePoint>& plain) {
+  ASSERT_EQ(drawn.size(), plain.size());
+  for (size_t k = 0; k < plain.size(); ++k) {
+    const Vertex expected{plain[k].x, app.window_height - plain[k].y, 0.0};
+    if (std::memcmp(drawn[k].data(), expected.data(), sizeof expected) != 0) {
+      ADD_FAILURE() << "vertex " << k << ": (" << drawn[k][0] << ", " << drawn[k][1]
+                    << ") expected (" << expected[0] << ", " << expected[1] << ")";
+      return;
+    }
+  }
+}
+
+TEST_F(BezierCurve, OnePointIsFiveHundredOneCopiesOfIt) {
+  set_points({{120, 80}});
+  const std::vector<Vertex> strip = draw();
+  ASSERT_EQ(strip.size(), 501u);
+  for (const Vertex& v : strip) EXPECT_EQ(v, (Vertex{120, 520, 0}));
+}
+
+TEST_F(BezierCurve, TwoPointsGiveTheSegmentFromFirstToLast) {
+  set_points({{10, 20}, {110, 220}});
+  const std::vector<Vertex> strip = draw();
+  ASSERT_EQ(strip.size(), 501u);
+  EXPECT_EQ(strip.front(), (Vertex{10, 580, 0}));
+  EXPECT_EQ(strip.back(), (Vertex{110, 380, 0}));
+  for (size_t k = 0; k < strip.size(); ++k) {
+    const double f = static_cast<double>(k) / 500;
+    EXPECT_NEAR(strip[k][0], 10 + 100 * f, 1e-12) << k;
+    EXPECT_NEAR(strip[k][1], 580 - 200 * f, 1e-12) << k;
+  }
+}
+
+TEST_F(BezierCurve, ThreePointMiddleSampleIsTheWeightedPolygon) {
+  set_points({{0, 0}, {50, 100}, {100, 0}});
+  CurvePoint p;
+  bezier_evaluate(&p, 0.5, 3);
+  EXPECT_EQ(p.x, 50);
+  EXPECT_EQ(p.y, 50);
+  EXPECT_EQ(p.z, 0);
+  const std::vector<Vertex> strip = draw();
+  ASSERT_EQ(strip.size(), 501u);
+  EXPECT_EQ(strip[250], (Vertex{50, 550, 0}));  // stored (50, 50), flipped in a 600 window
+}
+
+TEST_F(BezierCurve, IgnoresTheParameterValues) {
+  set_points({{0, 0}, {50, 100}, {100, 0}});
+  app.window_height = 480;
+  const std::vector<Vertex> uniform = draw();
+  app.knots[1] = 2;
+  app.knots[2] = 3;
+  app.knots[3] = 5;
+  EXPECT_EQ(draw(), uniform);
+  expect_drawn(uniform, plain_bezier_samples({{0, 0}, {50, 100}, {100, 0}}));
+}
+
+TEST_F(BezierCurve, DrawsNothingWithoutPointsOrAboveTwoHundred) {
+  draw_bezier_curve();
+  EXPECT_EQ(gl_recorder::call_count(), 0);
+  for (int i = 0; i < 201; ++i) add_point(i, 2 * i);
+  draw_bezier_curve();
+  EXPECT_EQ(gl_recorder::call_count(), 0);
+  CurveSamples samples{};
+  EXPECT_FALSE(bezier_samples(app.points.items.data(), 201, samples));
+  EXPECT_FALSE(bezier_samples(app.points.items.data(), 0, samples));
+}
+
+// From 172 points on, binomial(N - 1, k) needs the in-range computation; with
+// an infinite coefficient the ends would be 0 x inf and the curve would vanish.
+TEST_F(BezierCurve, LargePolygonsStartAndEndAtTheirEndPoints) {
+  std::mt19937 rng(5);
+  for (int m : {171, 172, 185, 200}) {
+    SCOPED_TRACE("m " + std::to_string(m));
+    const std::vector<Point> points = make_points(m, rng, true);
+    set_points(points);
+    const std::vector<Vertex> strip = draw();
+    ASSERT_EQ(strip.size(), 501u);
+    EXPECT_EQ(strip.front(), (Vertex{points.front().x, 600 - points.front().y, 0}));
+    EXPECT_EQ(strip.back(), (Vertex{points.back().x, 600 - points.back().y, 0}));
+  }
+}
+
+TEST_F(BezierCurve, WeightsOfTwoHundredPointsSumToOne) {
+  // Every control point the same: the curve is that point up to the rounding
+  // of the weights, which sum to 1.
+  set_points(std::vector<Point>(200, Point{300, 200}));
+  CurveSamples samples;
+  ASSERT_TRUE(bezier_samples(app.points.items.data(), 200, samples));
+  for (size_t k = 0; k < samples.size(); ++k) {
+    EXPECT_NEAR(samples[k].x, 300, 300 * 1e-12) << k;
+    EXPECT_NEAR(samples[k].y, 200, 200 * 1e-12) << k;
+  }
+}
+
+TEST_F(BezierCurve, FastSamplingAndDrawMatchThePlainFormula) {
+  std::mt19937 rng(20240611);
+  for (int m : {1, 2, 3, 7, 50, 171, 172, 200}) {
+    for (bool whole_pixels : {true, false}) {
+      SCOPED_TRACE("m " + std::to_string(m));
+      const std::vector<Point> points = make_points(m, rng, whole_pixels);
+      const std::vector<CurvePoint> plain = plain_bezier_samples(points);
+      CurveSamples fast;
+      ASSERT_TRUE(bezier_samples(points.data(), m, fast));
+      for (size_t k = 0; k < plain.size(); ++k)
+        ASSERT_TRUE(same_bits(fast[k], plain[k])) << "sample " << k;
+
+      set_points(points);
+      expect_drawn(draw(), plain);
+      for (int k : {0, 1, 250, 333, 500}) {
+        CurvePoint p;
+        bezier_evaluate(&p, k / 500.0, m);
+        EXPECT_TRUE(same_bits(p, plain[static_cast<size_t>(k)])) << "sample " << k;
+      }
+    }
+  }
+}
+
+}  // namespace

@@ -1,0 +1,282 @@
+#include <GL/gl.h>
+
+#include <cmath>
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "app/colours.h"
+#include "app_fixture.h"
+#include "curves/lagrange_curve.h"
+
+namespace {
+
+using gl_recorder::Primitive;
+using gl_recorder::Vertex;
+
+// Plain transcription of the Lagrange curve, one sample at a time, as the
+// reference that the vectorised sampling must match bit for bit.
+CurvePoint plain_lagrange(const std::vector<Point>& points, const std::vector<double>& u,
+                          double s) {
+  const size_t m = u.size();
+  CurvePoint p;
+  for (size_t i = 0; i < m; ++i) {
+    double weight = 1.0;
+    for (size_t j = 0; j < m; ++j) {
+      if (j == i) continue;
+      weight = ((s - u[j]) / (u[i] - u[j])) * weight;
+    }
+    p.x += weight * points[i].x;
+    p.y += weight * points[i].y;
+  }
+  return p;
+}
+
+std::vector<CurvePoint> plain_lagrange_samples(const std::vector<Point>& points,
+                                               const std::vector<double>& u) {
+  std::vector<CurvePoint> samples;
+  for (int k = 0; k <= 500; ++k) {
+    const double s = u.front() + ((u.back() - u.front()) * k) / 500;
+    samples.push_back(plain_lagrange(points, u, s));
+  }
+  return samples;
+}
+
+bool same_bits(const CurvePoint& a, const CurvePoint& b) {
+  return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+// Fails at the first sample whose bits differ.
+void expect_same_samples(const CurveSamples& fast, const std::vector<CurvePoint>& plain) {
+  ASSERT_EQ(plain.size(), fast.size());
+  for (size_t k = 0; k < plain.size(); ++k) {
+    if (!same_bits(fast[k], plain[k])) {
+      ADD_FAILURE() << "sample " << k << ": fast (" << fast[k].x << ", " << fast[k].y << ", "
+                    << fast[k].z << ") plain (" << plain[k].x << ", " << plain[k].y << ", "
+                    << plain[k].z << ")";
+      return;
+    }
+  }
+}
+
+const std::vector<VectorIsa> kAllIsas = {VECTOR_BASELINE, VECTOR_AVX2, VECTOR_AVX512};
+
+class LagrangeCurve : public AppTest {
+ protected:
+  // Puts the points and their parameter values into the application state.
+  static void set_curve(const std::vector<Point>& points, const std::vector<double>& u) {
+    app.points.count = 0;
+    for (const Point& p : points) add_point(p.x, p.y);
+    for (size_t i = 0; i < u.size(); ++i) app.knots[i + 1] = u[i];
+  }
+
+  // The one strip drawn, after checking the calls and the colour.
+  static std::vector<Vertex> drawn_strip() {
+    const std::vector<Primitive> prims = gl_recorder::primitives();
+    EXPECT_EQ(gl_recorder::count_of("glColor3f"), 1);
+    EXPECT_EQ(gl_recorder::count_of("glVertex3dv"), 501);
+    if (prims.size() != 1) {
+      ADD_FAILURE() << prims.size() << " primitives";
+      return {};
+    }
+    EXPECT_EQ(prims[0].mode, static_cast<unsigned>(GL_LINE_STRIP));
+    EXPECT_EQ(prims[0].colour, (gl_recorder::Rgb{0.3f, 0.0f, 0.0f}));
+    return prims[0].vertices;
+  }
+};
+
+// The drawn vertices are the plain samples with y flipped against the height.
+void expect_drawn(const std::vector<Vertex>& drawn, const std::vector<CurvePoint>& plain) {
+  ASSERT_EQ(drawn.size(), plain.size());
+  for (size_t k = 0; k < plain.size(); ++k) {
+    const Vertex expected{plain[k].x, app.window_height - plain[k].y, 0.0};
+    if (std::memcmp(drawn[k].data(), expected.data(), sizeof expected) != 0) {
+      ADD_FAILURE() << "vertex " << k << ": (" << drawn[k][0] << ", " << drawn[k][1]
+                    << ") expected (" << expected[0] << ", " << expected[1] << ")";
+      return;
+    }
+  }
+}
+
+TEST_F(LagrangeCurve, OnePointIsFiveHundredOneCopiesOfIt) {
+  set_curve({{120, 80}}, {3.5});
+  draw_lagrange_curve();
+  const std::vector<Vertex> strip = drawn_strip();
+  ASSERT_EQ(strip.size(), 501u);
+  for (const Vertex& v : strip) EXPECT_EQ(v, (Vertex{120, 520, 0}));
+}
+
+TEST_F(LagrangeCurve, TwoPointsGiveTheSegmentFromFirstToLast) {
+  set_curve({{10, 20}, {110, 220}}, {0.0, 1.0});
+  draw_lagrange_curve();
+  const std::vector<Vertex> strip = drawn_strip();
+  ASSERT_EQ(strip.size(), 501u);
+  EXPECT_EQ(strip.front(), (Vertex{10, 580, 0}));
+  EXPECT_EQ(strip.back(), (Vertex{110, 380, 0}));
+  for (size_t k = 0; k < strip.size(); ++k) {
+    const double f = static_cast<double>(k) / 500;
+    EXPECT_NEAR(strip[k][0], 10 + 100 * f, 1e-12) << k;
+    EXPECT_NEAR(strip[k][1], 580 - 200 * f, 1e-12) << k;
+  }
+}
+
+TEST_F(LagrangeCurve, PassesThroughEachPointAtItsParameterValue) {
+  set_curve({{0, 0}, {50, 100}, {100, 0}}, {0, 1, 2});
+  CurvePoint p;
+  lagrange_evaluate(&p, &app.knots[1], 1.0, 3);
+  EXPECT_EQ(p.x, 50);
+  EXPECT_EQ(p.y, 100);
+  EXPECT_EQ(p.z, 0);
+  lagrange_evaluate(&p, &app.knots[1], 2.0, 3);
+  EXPECT_EQ(p.x, 100);
+  EXPECT_EQ(p.y, 0);
+
+  draw_lagrange_curve();
+  const std::vector<Vertex> strip = drawn_strip();
+  ASSERT_EQ(strip.size(), 501u);
+  EXPECT_EQ(strip[0], (Vertex{0, 600, 0}));
+  EXPECT_EQ(strip[250], (Vertex{50, 500, 0}));  // stored (50, 100), flipped in a 600 window
+  EXPECT_EQ(strip[500], (Vertex{100, 600, 0}));
+}
+
+TEST_F(LagrangeCurve, TypedParameterValuesSetTheSampledRange) {
+  // The points lie on the line (t, 10 t - 10) at t = 2, 3, 5, and a Lagrange
+  // curve reproduces it, so each vertex shows the parameter it was taken at.
+  set_curve({{2, 10}, {3, 20}, {5, 40}}, {2, 3, 5});
+  draw_lagrange_curve();
+  const std::vector<Vertex> strip = drawn_strip();
+  ASSERT_EQ(strip.size(), 501u);
+  EXPECT_EQ(strip.front(), (Vertex{2, 590, 0}));
+  EXPECT_EQ(strip.back(), (Vertex{5, 560, 0}));
+  for (size_t k = 0; k < strip.size(); ++k) {
+    const double s = 2 + 3 * static_cast<double>(k) / 500;
+    EXPECT_NEAR(strip[k][0], s, 1e-12) << k;
+    EXPECT_NEAR(strip[k][1], 600 - (10 * s - 10), 1e-12) << k;
+  }
+}
+
+TEST_F(LagrangeCurve, DrawFlipsAgainstTheCurrentWindowHeight) {
+  const std::vector<Point> points = {{30, 40}, {200, 300}, {330, 70}, {400, 420}};
+  const std::vector<double> u = {0, 0.75, 2, 2.5};
+  set_curve(points, u);
+  app.window_height = 480;
+  draw_lagrange_curve();
+  EXPECT_EQ(gl_recorder::call_names().front(), "glColor3f");
+  expect_drawn(drawn_strip(), plain_lagrange_samples(points, u));
+}
+
+TEST_F(LagrangeCurve, DrawsNothingWithoutPointsOrAboveTwoHundred) {
+  draw_lagrange_curve();
+  EXPECT_EQ(gl_recorder::call_count(), 0);
+  for (int i = 0; i < 201; ++i) {
+    add_point(i, 2 * i);
+    app.knots[static_cast<size_t>(i + 1)] = i;
+  }
+  draw_lagrange_curve();
+  EXPECT_EQ(gl_recorder::call_count(), 0);
+  app.points.count = 200;
+  draw_lagrange_curve();
+  EXPECT_EQ(drawn_strip().size(), 501u);
+}
+
+TEST_F(LagrangeCurve, EqualParameterValuesSetTheColourButDrawNoStrip) {
+  // Typed values 0 and 2, then a point appended at 2 x spacing 1.0.
+  set_curve({{10, 10}, {60, 90}, {110, 30}}, {0, 2, 2});
+  draw_lagrange_curve();
+  EXPECT_EQ(gl_recorder::call_names(), (std::vector<std::string>{"glColor3f"}));
+  EXPECT_EQ(gl_recorder::current_colour(), (gl_recorder::Rgb{0.3f, 0.0f, 0.0f}));
+
+  CurveSamples samples;
+  ASSERT_TRUE(lagrange_samples(app.points.items.data(), &app.knots[1], 3, samples));
+  EXPECT_FALSE(curve_samples_finite(samples));
+}
+
+TEST_F(LagrangeCurve, SamplingRefusesCountsOutsideTheDrawnRange) {
+  CurveSamples samples{};
+  samples[7].x = 42;
+  EXPECT_FALSE(lagrange_samples(app.points.items.data(), &app.knots[1], 0, samples));
+  EXPECT_FALSE(lagrange_samples(app.points.items.data(), &app.knots[1], 201, samples));
+  EXPECT_EQ(samples[7].x, 42);
+}
+
+// Parameter values of the kinds the program can hold.
+enum class Knots { UNIFORM, HALVED, TYPED, APPENDED_BELOW, APPENDED_EQUAL };
+
+std::vector<double> make_knots(Knots kind, int m, std::mt19937& rng) {
+  std::uniform_real_distribution<float> start(-5.0f, 5.0f);
+  std::uniform_real_distribution<float> gap(0.01f, 3.0f);
+  std::vector<double> u;
+  for (int i = 0; i < m; ++i) {
+    switch (kind) {
+      case Knots::UNIFORM: u.push_back(i * 1.0); break;
+      case Knots::HALVED: u.push_back(i * 0.125); break;
+      default: {  // typed: single-precision values, strictly increasing
+        const float typed =
+            i == 0 ? start(rng) : static_cast<float>(u.back() + static_cast<double>(gap(rng)));
+        u.push_back(static_cast<double>(typed));
+      }
+    }
+  }
+  if (m > 1 && kind == Knots::APPENDED_BELOW) u.back() = u[0] - 1.0;
+  if (m > 1 && kind == Knots::APPENDED_EQUAL)
+    u.back() = u[std::uniform_int_distribution<size_t>(0, u.size() - 2)(rng)];
+  return u;
+}
+
+std::vector<Point> make_points(int m, std::mt19937& rng) {
+  std::uniform_real_distribution<double> x(0, 800);
+  std::uniform_real_distribution<double> y(0, 600);
+  std::vector<Point> points(static_cast<size_t>(m));
+  for (Point& p : points) {
+    p.x = x(rng);
+    p.y = y(rng);
+  }
+  return points;
+}
+
+TEST_F(LagrangeCurve, FastSamplingMatchesThePlainFormulaOnEveryVectorPath) {
+  std::mt19937 rng(20240611);
+  for (int m : {1, 2, 3, 7, 50, 200}) {
+    for (Knots kind : {Knots::UNIFORM, Knots::HALVED, Knots::TYPED, Knots::APPENDED_BELOW,
+                       Knots::APPENDED_EQUAL}) {
+      const std::vector<Point> points = make_points(m, rng);
+      const std::vector<double> u = make_knots(kind, m, rng);
+      const std::vector<CurvePoint> plain = plain_lagrange_samples(points, u);
+      for (VectorIsa isa : kAllIsas) {
+        if (!vector_isa_available(isa)) continue;
+        SCOPED_TRACE("m " + std::to_string(m) + ", knots " +
+                     std::to_string(static_cast<int>(kind)) + ", isa " + std::to_string(isa));
+        CurveSamples fast;
+        ASSERT_TRUE(lagrange_samples(points.data(), u.data(), m, fast, isa));
+        expect_same_samples(fast, plain);
+      }
+      if (kind == Knots::APPENDED_EQUAL && m > 1) {
+        bool finite = true;
+        for (const CurvePoint& p : plain) finite = finite && std::isfinite(p.x + p.y);
+        EXPECT_FALSE(finite) << "m " << m << ": equal values must reach the comparison";
+      }
+    }
+  }
+}
+
+TEST_F(LagrangeCurve, DrawAndEvaluateMatchThePlainFormula) {
+  std::mt19937 rng(77);
+  for (int m : {1, 2, 3, 7, 50, 200}) {
+    SCOPED_TRACE("m " + std::to_string(m));
+    const std::vector<Point> points = make_points(m, rng);
+    const std::vector<double> u = make_knots(Knots::TYPED, m, rng);
+    const std::vector<CurvePoint> plain = plain_lagrange_samples(points, u);
+    set_curve(points, u);
+    gl_recorder::reset();
+    draw_lagrange_curve();
+    expect_drawn(drawn_strip(), plain);
+    for (int k : {0, 1, 137, 250, 499, 500}) {
+      CurvePoint p;
+      lagrange_evaluate(&p, u.data(), u.front() + ((u.back() - u.front()) * k) / 500, m);
+      EXPECT_TRUE(same_bits(p, plain[static_cast<size_t>(k)])) << "sample " << k;
+    }
+  }
+}
+
+}  // namespace

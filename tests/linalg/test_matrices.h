@@ -1,0 +1,79 @@
+#pragma once
+// Building and comparing 1-based matrices in tests.
+
+#include <gtest/gtest.h>
+
+#include <cinttypes>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "linalg/matrix.h"
+
+using Rows = std::vector<std::vector<double>>;
+
+inline Matrix from_rows(const Rows& rows) {
+  const int nr = static_cast<int>(rows.size());
+  const int nc = nr == 0 ? 0 : static_cast<int>(rows[0].size());
+  Matrix a = matrix_alloc(nr, nc);
+  for (int i = 1; i <= nr; ++i)
+    for (int j = 1; j <= nc; ++j)
+      a[i][j] = rows[static_cast<size_t>(i - 1)][static_cast<size_t>(j - 1)];
+  return a;
+}
+
+inline Matrix identity(int n) {
+  Matrix b = matrix_alloc(n, n);
+  for (int i = 1; i <= n; ++i) b[i][i] = 1.0;
+  return b;
+}
+
+inline Matrix copy_of(const Matrix& a, int nr, int nc) {
+  Matrix c = matrix_alloc(nr, nc);
+  for (int i = 1; i <= nr; ++i)
+    for (int j = 1; j <= nc; ++j) c[i][j] = a[i][j];
+  return c;
+}
+
+inline std::uint64_t bits_of(double v) {
+  std::uint64_t bits;
+  std::memcpy(&bits, &v, sizeof bits);
+  return bits;
+}
+
+// Bit-for-bit equality of elements (1..nr, 1..nc); reports the first mismatch.
+inline std::string describe(double v) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.17g (bits %016" PRIx64 ")", v, bits_of(v));
+  return text;
+}
+
+inline ::testing::AssertionResult same_bits(const Matrix& expected, const Matrix& actual, int nr,
+                                            int nc) {
+  for (int i = 1; i <= nr; ++i) {
+    for (int j = 1; j <= nc; ++j) {
+      if (bits_of(expected[i][j]) != bits_of(actual[i][j])) {
+        return ::testing::AssertionFailure()
+               << "element (" << i << ", " << j << "): expected " << describe(expected[i][j])
+               << ", got " << describe(actual[i][j]);
+      }
+    }
+  }
+  return ::testing::AssertionSuccess();
+}
+
+// Element-wise equality with the given rows (== on doubles, so -0.0 matches 0.0).
+inline ::testing::AssertionResult has_rows(const Matrix& a, const Rows& rows) {
+  for (size_t i = 0; i < rows.size(); ++i) {
+    for (size_t j = 0; j < rows[i].size(); ++j) {
+      const double v = a[static_cast<int>(i + 1)][static_cast<int>(j + 1)];
+      if (!(v == rows[i][j])) {
+        return ::testing::AssertionFailure() << "element (" << i + 1 << ", " << j + 1
+                                             << "): expected " << rows[i][j] << ", got " << v;
+      }
+    }
+  }
+  return ::testing::AssertionSuccess();
+}
