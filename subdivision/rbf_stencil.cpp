@@ -28,7 +28,7 @@ bool stencil_system_fits(int s, int pd) {
 }
 
 bool stencil_system_admissible(const double* params, int s, int pd) {
-  if (!stencil_system_fits(s, pd) || pd >= s) return false;
+  if (pd < 0 || pd >= s || !stencil_system_fits(s, pd)) return false;
   for (int m = 0; m < s; ++m)
     for (int j = m + 1; j < s; ++j)
       if (params[m] == params[j]) return false;

@@ -27,10 +27,10 @@ int stencil_system_size(int s, int pd);
 // Whether K fits the store of STENCIL_SYSTEM_MAX x STENCIL_SYSTEM_MAX (no overflow for any pd).
 bool stencil_system_fits(int s, int pd);
 
-// Whether the system is worth building: it fits the store, the polynomial part
-// has no more terms than the stencil has points (pd + 1 <= s) and the parameter
-// values are distinct. Otherwise it is singular in exact arithmetic, which
-// rounding may hide from the solver's pivot test.
+// Whether the system is worth building: pd >= 0, K fits the store, and the
+// system is not singular for a reason that rounding can hide from the solver's
+// pivot test: more polynomial terms than stencil points (pd + 1 > s), or a
+// repeated parameter value.
 bool stencil_system_admissible(const double* params, int s, int pd);
 
 // Writes the system into the 1-based K x K matrix a, which must be all zero on

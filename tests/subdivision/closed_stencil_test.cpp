@@ -45,18 +45,6 @@ TEST(ClosedStencil, ParametersContinueByPeriodsOfLastValuePlusSpacing) {
   EXPECT_EQ(continued_parameter(-4, 3, t, 1.0), -7.0);  // two periods down: ((5-5)-1-5)-1
 }
 
-TEST(ClosedStencil, SingleWrapIsTheOrderOfOperationsOfOnePeriod) {
-  ParameterValues t{};
-  t[1] = 0.1;
-  t[2] = 0.7;
-  t[3] = 1.3;
-  const double h = 0.3;
-  EXPECT_EQ(continued_parameter(-1, 3, t, h), (t[3] - t[3]) - h);
-  EXPECT_EQ(continued_parameter(-2, 3, t, h), (t[2] - t[3]) - h);
-  EXPECT_EQ(continued_parameter(3, 3, t, h), (h + t[3]) + t[1]);
-  EXPECT_EQ(continued_parameter(4, 3, t, h), (h + t[3]) + t[2]);
-}
-
 TEST(ClosedStencil, UniformValuesStayUniformAcrossTheClosure) {
   ParameterValues t{};
   for (int n : {1, 2, 5}) {

@@ -162,14 +162,6 @@ TEST_F(RbfStencil, MidpointOfTheSpanNotOfTheMiddleEntries) {
   expect_mask_near(mask(params, 1, 1.0), {0.0, 0.0, 1.0, 0.0}, 1e-12);
 }
 
-TEST_F(RbfStencil, WeightedPointIsTheMaskAppliedToThePoints) {
-  const double weights[4] = {-0.25, 0.75, 0.5, 0.0};
-  const Point points[4] = {{4, 8, 0, 0}, {0, 4, 0, 0}, {2, -2, 0, 0}, {100, 100, 0, 0}};
-  const Point p = weighted_point(weights, points, 4);
-  EXPECT_EQ(p.x, 0.0);
-  EXPECT_EQ(p.y, 0.0);
-}
-
 TEST_F(RbfStencil, SystemsThatCannotBeInvertedAreRefused) {
   std::array<double, STENCIL_SYSTEM_MAX> weights{};
   weights.fill(9.0);

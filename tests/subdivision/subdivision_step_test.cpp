@@ -171,29 +171,4 @@ TEST_F(SubdivisionStep, HighlightStaysWithTheIndex) {
   }
 }
 
-TEST_F(SubdivisionStep, FourPointStepsLeaveRadiusAndScaleAlone) {
-  add_irregular_points(4);
-  app.stationary = true;
-  app.r = 0.8;
-  subdivide_nr4();
-  subdivide_dd();
-  EXPECT_EQ(app.r, 0.8);
-}
-
-TEST_F(SubdivisionStep, LevelsDoubleUntilTheGuardStopsThem) {
-  for (const int start : {4, 5}) {
-    app = AppState{};
-    add_irregular_points(start);
-    std::vector<int> counts;
-    for (int step = 0; step < 8; ++step) {
-      subdivide_dd();
-      counts.push_back(app.points.count);
-    }
-    const std::vector<int> expected = start == 4
-                                          ? std::vector<int>{8, 16, 32, 64, 128, 256, 256, 256}
-                                          : std::vector<int>{10, 20, 40, 80, 160, 320, 320, 320};
-    EXPECT_EQ(counts, expected);
-  }
-}
-
 }  // namespace
