@@ -5,34 +5,21 @@
 
 #include <benchmark/benchmark.h>
 
-#include <random>
-
 #include "app/app_state.h"
 #include "app/commands.h"
 #include "app/point_editing.h"
 #include "app/scene.h"
 #include "curves/knots.h"
 #include "gl_recorder.h"
+#include "random_polygon.h"
 
 namespace {
 
-constexpr int BENCHMARK_SEED = 1227;  // fixed, so every run works on the same polygon
+constexpr unsigned BENCHMARK_SEED = 1227;  // fixed, so every run works on the same polygon
 
-// n points at whole-pixel positions in the start window, uniform parameter values.
 void set_up_polygon(int n) {
-  app = AppState{};
-  std::mt19937 rng(BENCHMARK_SEED);
-  std::uniform_int_distribution<int> x(0, INITIAL_WINDOW_WIDTH - 1);
-  std::uniform_int_distribution<int> y(0, INITIAL_WINDOW_HEIGHT - 1);
-  for (int i = 0; i < n; ++i) {
-    app.points.items[i].x = x(rng);
-    app.points.items[i].y = y(rng);
-  }
-  app.points.count = n;
+  set_up_random_polygon(n, BENCHMARK_SEED);
   app.saved = app.points;
-  assign_uniform_knots();
-  gl_recorder::reset();
-  gl_recorder::set_recording(false);
 }
 
 // One motion event of a drag of point 100 and the redisplay it asks for.
