@@ -7,7 +7,6 @@
 #include <benchmark/benchmark.h>
 
 #include <array>
-#include <random>
 
 #include "app/app_state.h"
 #include "app/colours.h"
@@ -16,26 +15,14 @@
 #include "curves/knots.h"
 #include "curves/lagrange_curve.h"
 #include "gl_recorder.h"
+#include "random_polygon.h"
 
 namespace {
 
-constexpr int BENCHMARK_SEED = 2002;  // fixed, so every run draws the same polygon
+constexpr unsigned BENCHMARK_SEED = 2002;  // fixed, so every run works on the same polygon
 
-// N points at whole-pixel positions in the initial window, uniform parameter values.
 void set_up_polygon(int n) {
-  app = AppState{};
-  std::mt19937 rng(BENCHMARK_SEED);
-  std::uniform_int_distribution<int> x(0, INITIAL_WINDOW_WIDTH - 1);
-  std::uniform_int_distribution<int> y(0, INITIAL_WINDOW_HEIGHT - 1);
-  for (int i = 0; i < n; ++i) {
-    Point& p = app.points.items[static_cast<size_t>(i)];
-    p.x = x(rng);
-    p.y = y(rng);
-  }
-  app.points.count = n;
-  assign_uniform_knots();
-  gl_recorder::reset();
-  gl_recorder::set_recording(false);
+  set_up_random_polygon(n, BENCHMARK_SEED);
 }
 
 // The draw as one evaluation per vertex, `evaluate` filling the sample k.

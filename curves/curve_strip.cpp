@@ -14,8 +14,8 @@ bool curve_samples_finite(const CurveSamples& samples) {
 }
 
 void draw_curve_strip(const CurveSamples& samples) {
-  set_colour(CURVE_LINE_COLOUR);
   if (!curve_samples_finite(samples)) return;
+  set_colour(CURVE_LINE_COLOUR);
   glBegin(GL_LINE_STRIP);
   for (const CurvePoint& p : samples) {
     const std::array<double, 3> vertex{p.x, flipped_y(p.y), p.z};

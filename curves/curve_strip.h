@@ -29,7 +29,7 @@ bool curve_samples_finite(const CurveSamples& samples);
 
 // Sets the colour CURVE_LINE_COLOUR, then emits the samples as one GL_LINE_STRIP
 // of glVertex3dv calls with y flipped against app.window_height, but only when
-// every sample is finite: a non-finite vertex never reaches GL. The colour is
-// set either way, so the colour left current for later drawing depends only on
-// the curve mode and the point count, not on the numbers.
+// every sample is finite: a non-finite vertex never reaches GL. A curve that
+// cannot be drawn issues no call at all, not even its colour, like a curve
+// outside the drawable point counts.
 void draw_curve_strip(const CurveSamples& samples);

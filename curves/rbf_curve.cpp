@@ -11,11 +11,10 @@
 #include "app/colours.h"
 #include "app/gl_drawing.h"
 #include "curves/basis_value.h"
+#include "curves/curve_strip.h"
 #include "linalg/gauss_jordan_solve.h"
 
 namespace {
-
-using CurveSamples = std::array<CurvePoint, CURVE_SEGMENTS + 1>;
 
 std::uint64_t bits_of(double v) {
   std::uint64_t bits;
@@ -77,19 +76,14 @@ void coefficients_from_inverse(const Matrix& inverse, int n, int pd, const Point
 
 // The samples of the strip, s = t_1 + ((t_N - t_1) * i) / CURVE_SEGMENTS, y flipped.
 // False when any coordinate is not finite.
-bool sample_rbf_curve(CurveSamples& samples) {
+void sample_rbf_curve(CurveSamples& samples) {
   const int count = app.points.count;
   const double first = app.knots[1];
   const double last = app.knots[static_cast<size_t>(count)];
-  bool finite = true;
   for (int i = 0; i <= CURVE_SEGMENTS; ++i) {
-    const double s = first + ((last - first) * static_cast<double>(i)) / CURVE_SEGMENTS;
-    CurvePoint& p = samples[static_cast<size_t>(i)];
-    rbf_evaluate(&p, &app.knots[1], s, count);
-    p.y = flipped_y(p.y);
-    finite = finite && std::isfinite(p.x) && std::isfinite(p.y);
+    rbf_evaluate(&samples[static_cast<size_t>(i)], &app.knots[1],
+                 curve_sample_parameter(first, last, i), count);
   }
-  return finite;
 }
 
 }  // namespace
@@ -135,15 +129,8 @@ void rbf_evaluate(CurvePoint* p, const double* u, double s, int m) {
 }
 
 void draw_rbf_curve() {
-  const int count = app.points.count;
-  if (count <= 0 || count > MAX_CURVE_POINTS || !app.rbf_coefficients_valid) return;
+  if (!curve_drawable(app.points.count) || !app.rbf_coefficients_valid) return;
   CurveSamples samples;
-  if (!sample_rbf_curve(samples)) return;
-  set_colour(CURVE_LINE_COLOUR);
-  glBegin(GL_LINE_STRIP);
-  for (const CurvePoint& p : samples) {
-    const std::array<double, 3> vertex{p.x, p.y, p.z};
-    glVertex3dv(vertex.data());
-  }
-  glEnd();
+  sample_rbf_curve(samples);
+  draw_curve_strip(samples);
 }

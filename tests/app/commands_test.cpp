@@ -126,7 +126,6 @@ TEST_F(CommandsTest, EachKeyMakesItsOneChangeAndRequestsItsRedisplays) {
 }
 
 TEST_F(CommandsTest, KeysThatChangeTheInterpolantSolveIt) {
-  SKIP_WITHOUT_SOLVER();
   for (const unsigned char k : {',', '<', '.', '>', 'k', 'l', 'q', 'w', 'b', 'd'}) {
     SCOPED_TRACE(std::string("key '") + static_cast<char>(k) + "'");
     app = AppState{};
@@ -214,7 +213,6 @@ TEST_F(CommandsTest, DegreeStopsAtZeroGoingDownAndHasNoBoundGoingUp) {
 }
 
 TEST_F(CommandsTest, DegreeKeyAtZeroStillSolves) {
-  SKIP_WITHOUT_SOLVER();
   three_points();
   app.pd = 0;
   solve_probe::arm();

@@ -444,7 +444,6 @@ TEST_F(PointEditingTest, StaleHoverOutlineDoesNotComeBackWithAReload) {
 // Which events solve
 
 TEST_F(PointEditingTest, AppendMotionReleaseAndReloadSolveTheStateTheyLeave) {
-  SKIP_WITHOUT_SOLVER();
   place_user_point(100, 100);
   place_user_point(200, 150);
   solve_probe::arm();

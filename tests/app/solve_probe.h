@@ -38,29 +38,4 @@ inline ::testing::AssertionResult solved_current_state() {
   return ::testing::AssertionSuccess();
 }
 
-// Whether rbf_solve writes the table for three points with the start settings.
-// While the solver is not built into this tree the solve checks are skipped.
-inline bool solver_available() {
-  static const bool available = [] {
-    app = AppState{};
-    for (int i = 0; i < 3; ++i) {
-      app.points.items[i].x = 100.0 * (i + 1);
-      app.points.items[i].y = i == 1 ? 150.0 : 100.0;
-      app.knots[i + 1] = i;
-    }
-    app.points.count = 3;
-    arm();
-    rbf_solve();
-    const bool written = !untouched();
-    app = AppState{};
-    return written;
-  }();
-  return available;
-}
-
 }  // namespace solve_probe
-
-#define SKIP_WITHOUT_SOLVER()                                            \
-  if (!solve_probe::solver_available())                                  \
-  GTEST_SKIP() << "rbf_solve leaves the table untouched in this build; " \
-                  "the solve checks run once it is implemented"
