@@ -10,8 +10,15 @@ void subdivide_rbf(int stencil_size) {
   // The stencils overwrite the curve's coefficients while the step runs; a
   // refused step must leave the curve as it was.
   const RbfCoefficientTable curve = app.rbf_coefficients;
-  if (!subdivision_step({stencil_size, true, insert_rbf, RBF_LEVEL_COLOUR, true}))
+  if (!subdivision_step({stencil_size, true, insert_rbf, RBF_LEVEL_COLOUR, true})) {
     app.rbf_coefficients = curve;
+    return;
+  }
+  // Above the curve's point limit the closing solve does nothing and the last
+  // stencil's coefficients stay in the table; they describe no curve, so
+  // nothing may draw them (say after deletions bring the count back down)
+  // until the next solve.
+  if (app.points.count > MAX_CURVE_POINTS) app.rbf_coefficients_valid = false;
 }
 
 void subdivide_nr4() {

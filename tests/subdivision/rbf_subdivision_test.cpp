@@ -202,6 +202,22 @@ TEST_F(RbfSubdivision, StepEndsBySolvingTheCurveOfTheNewLevel) {
   EXPECT_EQ(prims[2].vertices, strip_of(app.points.items.data(), 10));
 }
 
+TEST_F(RbfSubdivision, StencilCoefficientsLeftAboveTheCurveLimitAreNeverDrawn) {
+  add_irregular_points(128);
+  rbf_solve();
+  ASSERT_TRUE(app.rbf_coefficients_valid);
+  subdivide_rbf(4);
+  ASSERT_EQ(app.points.count, 256);
+  app.curve_mode = CURVE_RBF;
+  app.points.count = MAX_CURVE_POINTS;  // as after 56 deletions, which do not solve
+  gl_recorder::reset();
+  draw_rbf_curve();
+  EXPECT_TRUE(gl_recorder::calls().empty());
+  rbf_solve();
+  draw_rbf_curve();
+  EXPECT_EQ(gl_recorder::count_of("glVertex3dv"), CURVE_SEGMENTS + 1);
+}
+
 TEST_F(RbfSubdivision, StationaryModeHalvesREvenForAnEmptyPolygon) {
   app.stationary = true;
   subdivide_rbf(4);
