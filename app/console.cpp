@@ -7,7 +7,7 @@
 #include "app/app_state.h"
 
 void print_help() {
-  std::printf("Curvix tools by " CURVIX_CONTACT " 2002/12/27 \n");
+  std::printf("Curvix tools by %s 2002/12/27 \n", CONTACT_ADDRESS);
   std::printf("b : select basis (multiquadrics, gaussian)\n");
   std::printf("    mq1 beta=1 (x^2+C^2*r^2)^(1/2)\n");
   std::printf("    mq3 beta=3 (x^2+C^2*r^2)^(3/2)\n");

@@ -1,7 +1,7 @@
 #pragma once
 // What the program says on the console, and the trace file "debug.txt".
 
-#define CURVIX_CONTACT "curvix@example.org"
+constexpr const char* CONTACT_ADDRESS = "curvix@example.org";  // in the banner and the window title
 
 constexpr const char* TRACE_FILE_NAME = "debug.txt";
 

@@ -57,6 +57,10 @@ void press(int mx, int my) {
 // snaps the point to where the button went up (up to 2 pixels away).
 void release(int mx, int my) {
   if (!app.dragging) return;
+  if (!names_current_point(app.selected)) {
+    app.dragging = false;
+    return;
+  }
   move_dragged_point(mx, my);
   app.points.items[app.selected].highlight = HIGHLIGHT_OFF;
   app.dragging = false;
@@ -84,8 +88,11 @@ void on_mouse(int button, int state, int mx, int my) {
   if (state == GLUT_UP) release(mx, my);
 }
 
+// A drag can outlive its point's index: when a release goes missing (the
+// pop-up menu swallows it) hover events still arrive and move the selection.
+// Only a drag of a current point writes anything.
 void on_motion(int mx, int my) {
-  if (!app.dragging) return;
+  if (!app.dragging || !names_current_point(app.selected)) return;
   move_dragged_point(mx, my);
   rbf_solve();
   glutPostRedisplay();

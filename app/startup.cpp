@@ -2,6 +2,8 @@
 
 #include <GL/glut.h>
 
+#include <string>
+
 #include "app/app_state.h"
 #include "app/commands.h"
 #include "app/console.h"
@@ -23,7 +25,9 @@ void run_curvix(int* argc, char** argv) {
   glutInit(argc, argv);
   glutInitDisplayMode(GLUT_DOUBLE | GLUT_RGB);
   glutInitWindowSize(app.window_width, app.window_height);
-  glutCreateWindow(WINDOW_TITLE);
+  // The program word, the contact address and the year.
+  const std::string title = std::string("Curvix ") + CONTACT_ADDRESS + " 2002";
+  glutCreateWindow(title.c_str());
   font_system_init();
   load_font(STARTUP_FONT_PATH);
   glutReshapeFunc(on_reshape);

@@ -1,8 +1,5 @@
 #pragma once
 
-// Window title: the program word, a contact address and the year.
-constexpr const char* WINDOW_TITLE = "Curvix curvix@example.org 2002";
-
 // Font file loaded at start-up, relative to the working directory.
 constexpr const char* STARTUP_FONT_PATH = "fonts/garamond1.glf";
 

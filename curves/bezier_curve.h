@@ -19,6 +19,6 @@ void bezier_evaluate(CurvePoint* p, double u, int m);
 bool bezier_samples(const Point* points, int m, CurveSamples& out);
 
 // One GL_LINE_STRIP of CURVE_SEGMENTS + 1 samples over u in [0, 1], y flipped,
-// in CURVE_LINE_COLOUR. Nothing at all outside 1 <= N <= MAX_CURVE_POINTS; only
-// the colour when a sample is not finite.
+// in CURVE_LINE_COLOUR. No GL call at all outside 1 <= N <= MAX_CURVE_POINTS, nor
+// when a sample is not finite.
 void draw_bezier_curve();

@@ -25,6 +25,6 @@ bool lagrange_samples(const Point* points, const double* u, int m, CurveSamples&
                       VectorIsa isa = widest_vector_isa());
 
 // One GL_LINE_STRIP of CURVE_SEGMENTS + 1 samples over [t_1, t_N], y flipped,
-// in CURVE_LINE_COLOUR. Nothing at all outside 1 <= N <= MAX_CURVE_POINTS; only
-// the colour when a sample is not finite (two equal parameter values).
+// in CURVE_LINE_COLOUR. No GL call at all outside 1 <= N <= MAX_CURVE_POINTS, nor
+// when a sample is not finite (two equal parameter values).
 void draw_lagrange_curve();

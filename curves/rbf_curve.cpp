@@ -74,8 +74,7 @@ void coefficients_from_inverse(const Matrix& inverse, int n, int pd, const Point
   }
 }
 
-// The samples of the strip, s = t_1 + ((t_N - t_1) * i) / CURVE_SEGMENTS, y flipped.
-// False when any coordinate is not finite.
+// The samples of the strip in stored coordinates, s = t_1 + ((t_N - t_1) * i) / CURVE_SEGMENTS.
 void sample_rbf_curve(CurveSamples& samples) {
   const int count = app.points.count;
   const double first = app.knots[1];
@@ -129,7 +128,10 @@ void rbf_evaluate(CurvePoint* p, const double* u, double s, int m) {
 }
 
 void draw_rbf_curve() {
-  if (!curve_drawable(app.points.count) || !app.rbf_coefficients_valid) return;
+  // The degree can change without a solve while there are too many points for
+  // one; the evaluation must still stay inside the table.
+  const bool fits_table = app.pd >= 0 && app.pd <= MAX_POINTS - 1 - app.points.count;
+  if (!curve_drawable(app.points.count) || !app.rbf_coefficients_valid || !fits_table) return;
   CurveSamples samples;
   sample_rbf_curve(samples);
   draw_curve_strip(samples);

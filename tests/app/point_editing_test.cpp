@@ -403,6 +403,21 @@ TEST_F(PointEditingTest, ClearDuringADragEndsItSoMotionAndReleaseWriteNothing) {
   EXPECT_EQ(app.selected, 0);
 }
 
+// The pop-up menu can swallow the release of a drag, so hover events arrive
+// while the drag is still on and move the selection off every point.
+TEST_F(PointEditingTest, DragWhoseSelectionWasMovedByAHoverWritesNothing) {
+  place_user_point(100, 100);
+  press(100, 100);
+  on_passive_motion(400, 400);
+  ASSERT_EQ(app.selected, -1);
+  on_motion(450, 450);
+  release(460, 460);
+  EXPECT_FALSE(app.dragging);
+  expect_at(point(0), 100, 100);
+  expect_at(saved(0), 100, 100);
+  EXPECT_EQ(app.points.count, 1);
+}
+
 TEST_F(PointEditingTest, ReloadDuringADragEndsItAndLeavesNoOutline) {
   for (int i = 0; i < 3; ++i) place_user_point(100 + 100 * i, 100);
   press(200, 100);

@@ -229,6 +229,22 @@ TEST_F(RbfTest, MoreThan200PointsAreNeitherSolvedNorDrawn) {
   EXPECT_EQ(gl_recorder::call_count(), 0);
 }
 
+// "w" keeps raising the degree while 201 points make every solve return at
+// once; a deletion, which does not solve, then brings the count back to 200.
+TEST_F(RbfTest, DegreeRaisedWithoutASolveNeverReadsPastTheTable) {
+  wave(200);
+  rbf_solve();
+  ASSERT_TRUE(app.rbf_coefficients_valid);
+  // Values typed in [0, 1) keep every power finite, so only the guard stops the draw.
+  for (int i = 1; i <= 200; ++i) app.knots[i] = (i - 1) / 256.0;
+  app.pd = 400;
+  draw_rbf_curve();
+  EXPECT_EQ(gl_recorder::call_count(), 0);
+  app.pd = MAX_POINTS - 1 - 200;  // the largest degree whose terms fit the table
+  draw_rbf_curve();
+  EXPECT_EQ(gl_recorder::count_of("glBegin"), 1);
+}
+
 // A singular system is not drawn, and the table keeps the last good solve,
 // until a solve succeeds again.
 TEST_F(RbfTest, SingularSystemsAreNotDrawnUntilNextGoodSolve) {
