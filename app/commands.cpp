@@ -66,17 +66,19 @@ void show_curve(CurveMode mode) {
 }
 
 // One refinement level. The step draws and shows its own frame, so no redisplay
-// is requested; it replaces the working points, so a drag in progress ends and
-// the picked index is forgotten first, also when the step is refused for size.
+// is requested. A step that ran replaced the working points, so the picked
+// index no longer names the point the user pointed at: a drag in progress ends
+// and the index is forgotten. A refused step changes nothing but the curve.
 void subdivide_once() {
-  forget_selection();
   app.curve_mode = CURVE_NONE;
+  const int count_before = app.points.count;
   switch (app.scheme) {
     case SCHEME_RBF4:
     case SCHEME_RBF6: subdivide_rbf(app.stencil_size); break;
     case SCHEME_NR4: subdivide_nr4(); break;
     default: subdivide_dd(); break;
   }
+  if (app.points.count != count_before) forget_selection();
 }
 
 }  // namespace

@@ -327,6 +327,26 @@ TEST_F(CommandsTest, SubdivisionEndsADragAndForgetsThePickedPoint) {
   EXPECT_EQ(app.points.count, count);
 }
 
+TEST_F(CommandsTest, RefusedSubdivisionChangesNothingButTheCurve) {
+  for (int i = 0; i < 251; ++i) {  // 251 clicks: one step would pass 500 points
+    const int x = 2 + 3 * (i % 250);
+    const int y = 10 + 20 * (i / 250);
+    on_mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, x, y);
+    on_mouse(GLUT_LEFT_BUTTON, GLUT_UP, x, y);
+  }
+  on_mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 11, 10);  // picks point 3 and drags it
+  ASSERT_EQ(app.selected, 3);
+  app.curve_mode = CURVE_BEZIER;
+  Settings expected = settings();
+  expected.curve_mode = CURVE_NONE;
+  gl_recorder::reset();
+  key('s');
+  EXPECT_EQ(settings(), expected);
+  EXPECT_TRUE(app.dragging);
+  EXPECT_EQ(app.points.items[3].highlight, 1.0);
+  EXPECT_TRUE(gl_recorder::calls().empty());
+}
+
 TEST_F(CommandsTest, HoverThenReplaceTheListThenDeleteRemovesNothing) {
   for (const unsigned char k : {'s', 'd'}) {
     SCOPED_TRACE(std::string("key '") + static_cast<char>(k) + "'");
