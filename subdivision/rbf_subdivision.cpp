@@ -34,7 +34,10 @@ void trace_insertion(int i, const StencilVector& weights, int s, const Point& ch
   }
   std::printf("\n\n");
   if (file != nullptr) std::fprintf(file, "\n\n");
+  // Each record is complete in both places as soon as it is written, so a
+  // trace read while the program runs (or after a crash) ends on a whole record.
   std::fflush(stdout);
+  if (file != nullptr) std::fflush(file);
 }
 
 }  // namespace
