@@ -9,6 +9,7 @@
 #include "app/app_state.h"
 #include "app/console.h"
 #include "app_fixture.h"
+#include "expected_help_text.h"
 
 namespace {
 
@@ -50,21 +51,7 @@ TEST_F(ConsoleTest, HelpTextIsFourteenExactLines) {
   testing::internal::CaptureStdout();
   print_help();
   const std::string out = testing::internal::GetCapturedStdout();
-  EXPECT_EQ(out,
-            "Curvix tools by curvix@example.org 2002/12/27 \n"
-            "b : select basis (multiquadrics, gaussian)\n"
-            "    mq1 beta=1 (x^2+C^2*r^2)^(1/2)\n"
-            "    mq3 beta=3 (x^2+C^2*r^2)^(3/2)\n"
-            "    gs exp(-r*x^2)\n"
-            "<>: decrease, increase r values in the basis function\n"
-            "kl: decrease, increase C values in the basis function\n"
-            "a : select schemes (RBF4, RBF6, NR4, D-D)\n"
-            "    rbf4 : Rational Basis Function 4point subdivision scheme\n"
-            "    rbf6 : Rational Basis Function 6point subdivision scheme\n"
-            "    NR4  : Nira Dyn 4point subdivision scheme\n"
-            "    D-D  : Deslauries and Dubuc 4point subdivision scheme\n"
-            "hj: decrease, increase W values in the NR4 subdivision scheme\n"
-            "\n");
+  EXPECT_EQ(out, EXPECTED_HELP_TEXT);
 }
 
 TEST_F(ConsoleTest, TraceToggleOpensEmptiesAndCloses) {

@@ -7,12 +7,13 @@
 #include <vector>
 
 #include "app_fixture.h"
+#include "curve_strip_checks.h"
 #include "curves/bezier_curve.h"
 
 namespace {
 
-using gl_recorder::Primitive;
-using gl_recorder::Vertex;
+using namespace curve_checks;
+
 
 // Plain transcription of the Bezier curve, one sample at a time with a
 // binomial per term, as the reference that the fast sampling must match bit
@@ -36,10 +37,6 @@ std::vector<CurvePoint> plain_bezier_samples(const std::vector<Point>& points) {
   return samples;
 }
 
-bool same_bits(const CurvePoint& a, const CurvePoint& b) {
-  return std::memcmp(&a, &b, sizeof a) == 0;
-}
-
 std::vector<Point> make_points(int m, std::mt19937& rng, bool whole_pixels) {
   std::uniform_real_distribution<double> x(0, 800);
   std::uniform_real_distribution<double> y(0, 600);
@@ -58,39 +55,12 @@ class BezierCurve : public AppTest {
     for (const Point& p : points) add_point(p.x, p.y);
   }
 
-  // The one strip drawn, after checking the calls and the colour.
-  static std::vector<Vertex> drawn_strip() {
-    const std::vector<Primitive> prims = gl_recorder::primitives();
-    EXPECT_EQ(gl_recorder::count_of("glColor3f"), 1);
-    EXPECT_EQ(gl_recorder::count_of("glVertex3dv"), 501);
-    if (prims.size() != 1) {
-      ADD_FAILURE() << prims.size() << " primitives";
-      return {};
-    }
-    EXPECT_EQ(prims[0].mode, static_cast<unsigned>(GL_LINE_STRIP));
-    EXPECT_EQ(prims[0].colour, (gl_recorder::Rgb{0.3f, 0.0f, 0.0f}));
-    return prims[0].vertices;
-  }
-
   static std::vector<Vertex> draw() {
     gl_recorder::reset();
     draw_bezier_curve();
     return drawn_strip();
   }
 };
-
-// The drawn vertices are the plain samples with y flipped against the height.
-void expect_drawn(const std::vector<Vertex>& drawn, const std::vector<CurvePoint>& plain) {
-  ASSERT_EQ(drawn.size(), plain.size());
-  for (size_t k = 0; k < plain.size(); ++k) {
-    const Vertex expected{plain[k].x, app.window_height - plain[k].y, 0.0};
-    if (std::memcmp(drawn[k].data(), expected.data(), sizeof expected) != 0) {
-      ADD_FAILURE() << "vertex " << k << ": (" << drawn[k][0] << ", " << drawn[k][1]
-                    << ") expected (" << expected[0] << ", " << expected[1] << ")";
-      return;
-    }
-  }
-}
 
 TEST_F(BezierCurve, OnePointIsFiveHundredOneCopiesOfIt) {
   set_points({{120, 80}});

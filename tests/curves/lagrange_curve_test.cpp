@@ -8,12 +8,13 @@
 
 #include "app/colours.h"
 #include "app_fixture.h"
+#include "curve_strip_checks.h"
 #include "curves/lagrange_curve.h"
 
 namespace {
 
-using gl_recorder::Primitive;
-using gl_recorder::Vertex;
+using namespace curve_checks;
+
 
 // Plain transcription of the Lagrange curve, one sample at a time, as the
 // reference that the vectorised sampling must match bit for bit.
@@ -43,10 +44,6 @@ std::vector<CurvePoint> plain_lagrange_samples(const std::vector<Point>& points,
   return samples;
 }
 
-bool same_bits(const CurvePoint& a, const CurvePoint& b) {
-  return std::memcmp(&a, &b, sizeof a) == 0;
-}
-
 // Fails at the first sample whose bits differ.
 void expect_same_samples(const CurveSamples& fast, const std::vector<CurvePoint>& plain) {
   ASSERT_EQ(plain.size(), fast.size());
@@ -70,34 +67,7 @@ class LagrangeCurve : public AppTest {
     for (const Point& p : points) add_point(p.x, p.y);
     for (size_t i = 0; i < u.size(); ++i) app.knots[i + 1] = u[i];
   }
-
-  // The one strip drawn, after checking the calls and the colour.
-  static std::vector<Vertex> drawn_strip() {
-    const std::vector<Primitive> prims = gl_recorder::primitives();
-    EXPECT_EQ(gl_recorder::count_of("glColor3f"), 1);
-    EXPECT_EQ(gl_recorder::count_of("glVertex3dv"), 501);
-    if (prims.size() != 1) {
-      ADD_FAILURE() << prims.size() << " primitives";
-      return {};
-    }
-    EXPECT_EQ(prims[0].mode, static_cast<unsigned>(GL_LINE_STRIP));
-    EXPECT_EQ(prims[0].colour, (gl_recorder::Rgb{0.3f, 0.0f, 0.0f}));
-    return prims[0].vertices;
-  }
 };
-
-// The drawn vertices are the plain samples with y flipped against the height.
-void expect_drawn(const std::vector<Vertex>& drawn, const std::vector<CurvePoint>& plain) {
-  ASSERT_EQ(drawn.size(), plain.size());
-  for (size_t k = 0; k < plain.size(); ++k) {
-    const Vertex expected{plain[k].x, app.window_height - plain[k].y, 0.0};
-    if (std::memcmp(drawn[k].data(), expected.data(), sizeof expected) != 0) {
-      ADD_FAILURE() << "vertex " << k << ": (" << drawn[k][0] << ", " << drawn[k][1]
-                    << ") expected (" << expected[0] << ", " << expected[1] << ")";
-      return;
-    }
-  }
-}
 
 TEST_F(LagrangeCurve, OnePointIsFiveHundredOneCopiesOfIt) {
   set_curve({{120, 80}}, {3.5});

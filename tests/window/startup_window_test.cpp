@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "expected_help_text.h"
 #include "window_session.h"
 
 namespace {
@@ -10,27 +11,11 @@ using window_test::BACKGROUND;
 using window_test::Screenshot;
 using window_test::WindowSession;
 
-constexpr const char* HELP_TEXT =
-    "Curvix tools by curvix@example.org 2002/12/27 \n"
-    "b : select basis (multiquadrics, gaussian)\n"
-    "    mq1 beta=1 (x^2+C^2*r^2)^(1/2)\n"
-    "    mq3 beta=3 (x^2+C^2*r^2)^(3/2)\n"
-    "    gs exp(-r*x^2)\n"
-    "<>: decrease, increase r values in the basis function\n"
-    "kl: decrease, increase C values in the basis function\n"
-    "a : select schemes (RBF4, RBF6, NR4, D-D)\n"
-    "    rbf4 : Rational Basis Function 4point subdivision scheme\n"
-    "    rbf6 : Rational Basis Function 6point subdivision scheme\n"
-    "    NR4  : Nira Dyn 4point subdivision scheme\n"
-    "    D-D  : Deslauries and Dubuc 4point subdivision scheme\n"
-    "hj: decrease, increase W values in the NR4 subdivision scheme\n"
-    "\n";
-
 TEST(StartupWindow, PrintsExactlyTheHelpTextOnce) {
   WindowSession session;
   ASSERT_TRUE(session.wait_for_output("\n\n"));
   // Written and flushed before any event, even though standard output is a file.
-  EXPECT_EQ(session.console_output(), HELP_TEXT);
+  EXPECT_EQ(session.console_output(), EXPECTED_HELP_TEXT);
   EXPECT_EQ(session.error_output(), "");
 }
 
@@ -52,7 +37,7 @@ TEST(StartupWindow, StartsWithoutAFontFile) {
   options.link_fonts = false;
   WindowSession session(options);
   ASSERT_TRUE(session.wait_for_output("\n\n"));
-  EXPECT_EQ(session.console_output(), HELP_TEXT);
+  EXPECT_EQ(session.console_output(), EXPECTED_HELP_TEXT);
   EXPECT_TRUE(session.running());
 }
 
