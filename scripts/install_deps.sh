@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(build-essential cmake pkg-config freeglut3-dev libgl1-mesa-dev libglu1-mesa-dev
           libgl1-mesa-dri libgtest-dev libgmock-dev libbenchmark-dev)
 if [[ "${1:-}" == "--test" ]]; then
-  packages+=(xvfb xdotool libx11-dev libpng-dev)
+  packages+=(xvfb xfonts-base xdotool libx11-dev libpng-dev)
 fi
 
 missing=()
