@@ -76,6 +76,32 @@ TEST(Journey, PlacesDragsAndTunesEachCurve) {
   EXPECT_TRUE(session.running());
 }
 
+// Three points (0, 0), (50, 100), (100, 0) scaled by 4 around the window's
+// middle: the Lagrange curve's middle sample is the middle point, the Bezier
+// curve's lies half way down to the chord.
+TEST(Journey, EachCurveInItsColourThroughTheExpectedPixels) {
+  WindowSession session;
+  place(session, {{200, 400}, {400, 200}, {600, 400}});
+  const auto show = [&session](const char* entry) {
+    session.choose_menu(entry, PARK_X, PARK_Y);
+    session.move(PARK_X, PARK_Y);
+    return session.wait_for_stable_picture();
+  };
+  Screenshot shot = show("lagrange");
+  EXPECT_TRUE(curve_through(shot, 400, 200));
+  EXPECT_FALSE(curve_through(shot, 400, 300));
+  shot = show("bezier");
+  EXPECT_TRUE(curve_through(shot, 400, 300));
+  EXPECT_FALSE(curve_through(shot, 400, 200));
+  EXPECT_TRUE(curve_through(shot, 200, 400));
+  EXPECT_TRUE(curve_through(shot, 600, 400));
+  shot = show("RBF interpolation");
+  for (const auto& [x, y] : PointSet{{200, 400}, {400, 200}, {600, 400}}) {
+    EXPECT_TRUE(curve_through(shot, x, y)) << x << "," << y;
+  }
+  EXPECT_FALSE(curve_through(shot, 400, 300));
+}
+
 // A square of side 200 around (400, 300); each scheme's first inserted point
 // after (300, 200) is the unit-square value of the scheme scaled by 2.
 TEST(Journey, SubdividesWithEachSchemeAndReloads) {
