@@ -9,9 +9,11 @@
 #include <vector>
 
 #include "app_fixture.h"
+#include "subdivision_test_support.h"
 
 namespace {
 
+using subdivision_test::UNIFORM_RBF4_SYSTEM_ROWS;
 using Mask = std::vector<double>;
 
 class RbfStencil : public AppTest {
@@ -44,14 +46,7 @@ TEST_F(RbfStencil, SystemRowsForTheFirstUniformStencil) {
   const auto params = uniform_params(4, 1.0);
   Matrix a = matrix_alloc(6, 6);
   fill_stencil_system(a, params.data(), 4, 1, 1.0);
-  const std::vector<std::string> rows = {
-      "  0.000   0.000   1.000   1.000   1.000   1.000 ",
-      "  0.000   0.000  -1.000   0.000   1.000   2.000 ",
-      "  1.000  -1.000   1.000   1.414   2.236   3.162 ",
-      "  1.000   0.000   1.414   1.000   1.414   2.236 ",
-      "  1.000   1.000   2.236   1.414   1.000   1.414 ",
-      "  1.000   2.000   3.162   2.236   1.414   1.000 ",
-  };
+  const std::vector<std::string>& rows = UNIFORM_RBF4_SYSTEM_ROWS;
   for (int i = 1; i <= 6; ++i) {
     std::string line;
     for (int j = 1; j <= 6; ++j) {

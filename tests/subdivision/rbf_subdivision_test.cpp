@@ -261,14 +261,7 @@ TEST_F(RbfSubdivision, TraceOfTheSquareInBothPlaces) {
   const std::string console = ::testing::internal::GetCapturedStdout();
   const std::string file = close_trace(path);
 
-  const std::vector<std::string> system = {
-      "  0.000   0.000   1.000   1.000   1.000   1.000 ",
-      "  0.000   0.000  -1.000   0.000   1.000   2.000 ",
-      "  1.000  -1.000   1.000   1.414   2.236   3.162 ",
-      "  1.000   0.000   1.414   1.000   1.414   2.236 ",
-      "  1.000   1.000   2.236   1.414   1.000   1.414 ",
-      "  1.000   2.000   3.162   2.236   1.414   1.000 ",
-  };
+  const std::vector<std::string>& system = UNIFORM_RBF4_SYSTEM_ROWS;
   const std::string weights = "  0 :-0.0921  0.5921  0.5921 -0.0921 ";
   const auto console_lines = lines_of(console);
   const auto file_lines = lines_of(file);

@@ -12,6 +12,17 @@
 
 namespace subdivision_test {
 
+// The traced system of a uniform RBF4 stencil with h = 1 (parameter values
+// -1, 0, 1, 2), pd = 1, mq1 and r = C = 1, as matrix_print writes its rows.
+inline const std::vector<std::string> UNIFORM_RBF4_SYSTEM_ROWS = {
+    "  0.000   0.000   1.000   1.000   1.000   1.000 ",
+    "  0.000   0.000  -1.000   0.000   1.000   2.000 ",
+    "  1.000  -1.000   1.000   1.414   2.236   3.162 ",
+    "  1.000   0.000   1.414   1.000   1.414   2.236 ",
+    "  1.000   1.000   2.236   1.414   1.000   1.414 ",
+    "  1.000   2.000   3.162   2.236   1.414   1.000 ",
+};
+
 using gl_recorder::Rgb;
 using gl_recorder::Vertex;
 
