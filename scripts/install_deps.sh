@@ -1,14 +1,19 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building (and, with --test, testing) needs,
-# but only those that are missing, so a machine that has them all needs no
-# network at all.
+# Installs the Debian packages that a task needs, but only those that are
+# missing, so a machine that has them all needs no network at all.
+#   scripts/install_deps.sh           building and running the program
+#   scripts/install_deps.sh --test    also the unit and real-window tests
+#   scripts/install_deps.sh --font    also regenerating the font (tools/)
 set -euo pipefail
 
 packages=(build-essential cmake pkg-config freeglut3-dev libgl1-mesa-dev libglu1-mesa-dev
           libgl1-mesa-dri libgtest-dev libgmock-dev libbenchmark-dev)
-if [[ "${1:-}" == "--test" ]]; then
-  packages+=(xvfb xfonts-base xdotool libx11-dev libpng-dev)
-fi
+case "${1:-}" in
+  --test) packages+=(xvfb xfonts-base xdotool libx11-dev libpng-dev) ;;
+  --font) packages+=(fonts-ebgaramond libfreetype-dev) ;;
+  "") ;;
+  *) echo "install_deps.sh: unknown option '$1' (expected --test or --font)" >&2; exit 2 ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

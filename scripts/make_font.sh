@@ -10,10 +10,7 @@ source_font=/usr/share/fonts/opentype/ebgaramond/EBGaramond12-Regular.otf
 copyright=/usr/share/doc/$package/copyright
 name="Curvix Garamond (from EB Garamond 12 Regular, SIL Open Font License 1.1)"
 
-if [ ! -f "$source_font" ]; then
-  echo "Installing $package (needs root)..."
-  apt-get install -y "$package"
-fi
+bash "$root/scripts/install_deps.sh" --font
 
 cmake -S "$root/tools" -B "$root/build-tools" -DCMAKE_BUILD_TYPE=Release
 cmake --build "$root/build-tools" -j2

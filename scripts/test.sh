@@ -3,17 +3,23 @@
 # and real-window tests under Xvfb), ending with CTest's summary.
 #   scripts/test.sh              release build in build/
 #   scripts/test.sh --sanitize   AddressSanitizer + UndefinedBehaviorSanitizer build in build-sanitize/
+# CURVIX_WERROR=ON (set by CI) turns compiler warnings into errors.
+#
+# build/ is the run command's folder too: this script only adds options that
+# the run command leaves alone (CMake keeps them cached), so running one after
+# the other rebuilds nothing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install_deps.sh --test
 
+options=(-DCURVIX_REQUIRE_WINDOW_TESTS=ON -DCURVIX_WERROR="${CURVIX_WERROR:-OFF}")
 if [[ "${1:-}" == "--sanitize" ]]; then
   build=build-sanitize
   cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCURVIX_SANITIZE=ON \
-        -DCURVIX_BENCHMARKS=OFF
+        -DCURVIX_BENCHMARKS=OFF "${options[@]}"
 else
   build=build
-  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release
+  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release "${options[@]}"
 fi
 cmake --build "$build" -j"$(nproc)"
 ctest --test-dir "$build" --output-on-failure -j"$(nproc)"

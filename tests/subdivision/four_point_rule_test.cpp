@@ -123,6 +123,18 @@ TEST_F(FourPoint, WriteNothingToTheTrace) {
   EXPECT_EQ(std::filesystem::file_size(path), 0u);
 }
 
+TEST_F(FourPoint, StationaryModeLeavesRAndTheCurveSettingsAlone) {
+  // Only the RBF schemes tie r to the spacing; the four-point rules have no r.
+  add_square();
+  app.stationary = true;
+  app.r = 0.75;
+  subdivide_nr4();
+  subdivide_dd();
+  EXPECT_EQ(app.points.count, 16);
+  EXPECT_EQ(app.knot_spacing, 0.25);
+  EXPECT_EQ(app.r, 0.75);
+}
+
 TEST_F(FourPoint, SinglePointStencilRepeatsThatPoint) {
   add_point(100, 60);
   assign_uniform_knots();

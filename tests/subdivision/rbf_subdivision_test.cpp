@@ -354,6 +354,9 @@ TEST_F(RbfSubdivision, RepeatedParameterValueRefusesAfterTracingTheEarlierStenci
   app.knots[2] = -3.0;
   app.knots[3] = 0.0;
   app.knots[4] = 2.0;
+  rbf_solve();
+  ASSERT_TRUE(app.rbf_coefficients_valid);
+  const RbfCoefficientTable curve = app.rbf_coefficients;
   const PointList points = app.points;
   const auto path = open_trace();
   ::testing::internal::CaptureStdout();
@@ -367,6 +370,9 @@ TEST_F(RbfSubdivision, RepeatedParameterValueRefusesAfterTracingTheEarlierStenci
   EXPECT_EQ(std::memcmp(&app.points, &points, sizeof points), 0);
   EXPECT_EQ(app.knots[1], -5.0);
   EXPECT_EQ(app.knot_spacing, 1.0);
+  // Stencils 0 to 2 were solved before the refusal; the curve must not see them.
+  EXPECT_EQ(std::memcmp(&app.rbf_coefficients, &curve, sizeof curve), 0);
+  EXPECT_TRUE(app.rbf_coefficients_valid);
 }
 
 }  // namespace
