@@ -70,8 +70,7 @@ BENCHMARK(BM_gauss_jordan_invert)->Arg(202)->Unit(benchmark::kMicrosecond);
 // The inverse alone with one kernel level; skipped where the processor lacks it.
 void BM_gauss_jordan_invert_level(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
-  const GaussJordanKernels* kernels =
-      gauss_jordan_kernels(static_cast<KernelLevel>(state.range(1)));
+  const GaussJordanKernels* kernels = gauss_jordan_kernels(static_cast<VectorIsa>(state.range(1)));
   if (kernels == nullptr) {
     state.SkipWithError("kernel level not supported by this processor");
     return;
@@ -83,9 +82,9 @@ void BM_gauss_jordan_invert_level(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_gauss_jordan_invert_level)
-    ->Args({202, static_cast<int>(KernelLevel::SCALAR)})
-    ->Args({202, static_cast<int>(KernelLevel::AVX2)})
-    ->Args({202, static_cast<int>(KernelLevel::AVX512)})
+    ->Args({202, static_cast<int>(VECTOR_BASELINE)})
+    ->Args({202, static_cast<int>(VECTOR_AVX2)})
+    ->Args({202, static_cast<int>(VECTOR_AVX512)})
     ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

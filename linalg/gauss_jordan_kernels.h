@@ -1,7 +1,6 @@
 #pragma once
-// Row kernels of the Gauss-Jordan solver, one set per x86-64 instruction-set
-// level, chosen at run time so the program runs on any x86-64 and uses the
-// widest vectors the processor has.
+// Row kernels of the Gauss-Jordan solver, one set per vector width (see
+// linalg/vector_isa.h), the widest the processor has chosen at run time.
 //
 // Every kernel treats each element on its own with the same IEEE operations in
 // the same order as the textbook loop (a product with the pivot row's element
@@ -13,14 +12,9 @@
 #include <cstdint>
 
 #include "linalg/matrix.h"
+#include "linalg/vector_isa.h"
 
 constexpr int ROW_BLOCK = 8;  // doubles per 64-byte cache line: packed rows are padded to it
-
-enum class KernelLevel : int {
-  SCALAR = 0,  // any x86-64
-  AVX2 = 1,    // four doubles per instruction
-  AVX512 = 2,  // eight doubles per instruction
-};
 
 // Columns the pivot search may not choose carry an all-ones mask word; the
 // others carry zero.
@@ -44,10 +38,10 @@ struct GaussJordanKernels {
                          int width);
 };
 
-// The kernels of one level; nullptr when this processor lacks the level.
-const GaussJordanKernels* gauss_jordan_kernels(KernelLevel level);
+// The kernels of one width; nullptr when this processor lacks it.
+const GaussJordanKernels* gauss_jordan_kernels(VectorIsa isa);
 
-// The kernels of the widest level this processor has.
+// The kernels of widest_vector_isa().
 const GaussJordanKernels& best_gauss_jordan_kernels();
 
 // gauss_jordan_solve with the given kernels; b may be null (m is then

@@ -29,7 +29,9 @@ TEST_F(SceneTest, ReshapeRebuildsPixelViewThenStoresSize) {
       gl_recorder::call_names(),
       (std::vector<std::string>{"glClearColor", "glViewport", "glMatrixMode", "glLoadIdentity",
                                 "glOrtho", "glMatrixMode", "glLoadIdentity"}));
-  EXPECT_EQ(calls[0].args, (std::vector<double>{0.8f, 0.8f, 0.8f, 1.0}));
+  EXPECT_EQ(calls[0].args,
+            (std::vector<double>{static_cast<double>(0.8f), static_cast<double>(0.8f),
+                                 static_cast<double>(0.8f), 1.0}));
   EXPECT_EQ(calls[1].args, (std::vector<double>{0, 0, 640, 480}));
   EXPECT_EQ(calls[2].args[0], GL_PROJECTION);
   EXPECT_EQ(calls[4].args, (std::vector<double>{0, 640, 0, 480, -1, 1}));

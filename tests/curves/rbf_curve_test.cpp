@@ -164,7 +164,8 @@ TEST_F(RbfTest, DrawIsColourThenOneStripOf501Vertices) {
   expected.insert(expected.end(), 501, "glVertex3dv");
   expected.push_back("glEnd");
   EXPECT_EQ(gl_recorder::call_names(), expected);
-  EXPECT_EQ(gl_recorder::calls()[0].args, (std::vector<double>{0.3f, 0.0f, 0.0f}));
+  EXPECT_EQ(gl_recorder::calls()[0].args,
+            (std::vector<double>{static_cast<double>(0.3f), 0.0, 0.0}));
   const std::vector<Primitive> prims = gl_recorder::primitives();
   ASSERT_EQ(prims.size(), 1u);
   EXPECT_EQ(prims[0].mode, static_cast<unsigned>(GL_LINE_STRIP));

@@ -14,7 +14,9 @@ constexpr int FIRST_PRINTABLE = 32;  // space
 constexpr int LAST_PRINTABLE = 126;  // tilde
 
 double twice_signed_area(const FontVertex& a, const FontVertex& b, const FontVertex& c) {
-  const double ax = a.x, ay = a.y, bx = b.x, by = b.y, cx = c.x, cy = c.y;
+  const auto wide = [](float v) { return static_cast<double>(v); };
+  const double ax = wide(a.x), ay = wide(a.y), bx = wide(b.x), by = wide(b.y), cx = wide(c.x),
+               cy = wide(c.y);
   return (bx - ax) * (cy - ay) - (by - ay) * (cx - ax);
 }
 
@@ -26,7 +28,8 @@ double contour_area(const FontSymbol& s) {
     for (std::size_t i = first; i <= end; ++i) {
       const FontVertex& a = s.vertices[i];
       const FontVertex& b = s.vertices[i == end ? first : i + 1];
-      const double ax = a.x, ay = a.y, bx = b.x, by = b.y;
+      const double ax = static_cast<double>(a.x), ay = static_cast<double>(a.y);
+      const double bx = static_cast<double>(b.x), by = static_cast<double>(b.y);
       twice += ax * by - bx * ay;
     }
     first = static_cast<std::size_t>(end) + 1;

@@ -50,11 +50,11 @@ void expect_kernels_match_plain(const GaussJordanKernels& kernels, const Matrix&
 
 // One instance per kernel level; a level this processor lacks is reported as
 // skipped, so a run says which levels it did not check.
-class FastSolver : public ::testing::TestWithParam<KernelLevel> {
+class FastSolver : public ::testing::TestWithParam<VectorIsa> {
  protected:
   void SetUp() override {
     kernels_ = gauss_jordan_kernels(GetParam());
-    if (kernels_ == nullptr) GTEST_SKIP() << "this processor lacks the kernel level";
+    if (kernels_ == nullptr) GTEST_SKIP() << "this processor lacks the vector width";
   }
   void expect_same_as_plain(const Matrix& a, int n, const Matrix& b, int m,
                             const std::string& what) const {
@@ -157,18 +157,17 @@ TEST_P(FastSolver, SystemsWithNaNAndInfinityMatchPlain) {
   }
 }
 
-std::string level_name(const ::testing::TestParamInfo<KernelLevel>& level) {
+std::string level_name(const ::testing::TestParamInfo<VectorIsa>& level) {
   switch (level.param) {
-    case KernelLevel::SCALAR: return "Scalar";
-    case KernelLevel::AVX2: return "Avx2";
-    case KernelLevel::AVX512: return "Avx512";
+    case VECTOR_BASELINE: return "Baseline";
+    case VECTOR_AVX2: return "Avx2";
+    case VECTOR_AVX512: return "Avx512";
   }
   return "Unknown";
 }
 
 INSTANTIATE_TEST_SUITE_P(KernelLevels, FastSolver,
-                         ::testing::Values(KernelLevel::SCALAR, KernelLevel::AVX2,
-                                           KernelLevel::AVX512),
+                         ::testing::Values(VECTOR_BASELINE, VECTOR_AVX2, VECTOR_AVX512),
                          level_name);
 
 }  // namespace

@@ -2,8 +2,10 @@
 // Building and comparing 1-based matrices in tests.
 
 #include <gtest/gtest.h>
+#include <cmath>
 
 #include <cinttypes>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -50,11 +52,28 @@ inline std::string describe(double v) {
   return text;
 }
 
+// Which NaN a product of two NaNs returns is the first source operand's on
+// x86, and which operand comes first is the compiler's choice: GCC for x86-64
+// keeps the order the kernels pin down, so there NaNs must match in every bit
+// too. Clang, and other processors, may order the plain loop's product either
+// way, so there a NaN only has to meet a NaN; every other value still matches
+// bit for bit.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+constexpr bool NAN_PAYLOADS_COMPARABLE = true;
+#else
+constexpr bool NAN_PAYLOADS_COMPARABLE = false;
+#endif
+
+inline bool same_value_bits(double expected, double actual) {
+  if (!NAN_PAYLOADS_COMPARABLE && std::isnan(expected) && std::isnan(actual)) return true;
+  return bits_of(expected) == bits_of(actual);
+}
+
 inline ::testing::AssertionResult same_bits(const Matrix& expected, const Matrix& actual, int nr,
                                             int nc) {
   for (int i = 1; i <= nr; ++i) {
     for (int j = 1; j <= nc; ++j) {
-      if (bits_of(expected[i][j]) != bits_of(actual[i][j])) {
+      if (!same_value_bits(expected[i][j], actual[i][j])) {
         return ::testing::AssertionFailure()
                << "element (" << i << ", " << j << "): expected " << describe(expected[i][j])
                << ", got " << describe(actual[i][j]);

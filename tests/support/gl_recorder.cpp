@@ -109,13 +109,15 @@ void glVertex3dv(const GLdouble* v) {
 }
 void glColor3f(GLfloat red, GLfloat green, GLfloat blue) {
   recorder().colour = {red, green, blue};
-  record("glColor3f", {red, green, blue});
+  record("glColor3f",
+         {static_cast<double>(red), static_cast<double>(green), static_cast<double>(blue)});
 }
 void glClear(GLbitfield mask) {
   record("glClear", {static_cast<double>(mask)});
 }
 void glClearColor(GLclampf red, GLclampf green, GLclampf blue, GLclampf alpha) {
-  record("glClearColor", {red, green, blue, alpha});
+  record("glClearColor", {static_cast<double>(red), static_cast<double>(green),
+                          static_cast<double>(blue), static_cast<double>(alpha)});
 }
 void glLoadIdentity() {
   record("glLoadIdentity");

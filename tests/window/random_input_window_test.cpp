@@ -83,7 +83,9 @@ TEST(RandomInputWindow, SurvivesRandomInputAndStillAddsPoints) {
 
   // Whatever state the input left, a click on empty space shows a marker there.
   const Screenshot before = session.wait_for_stable_picture();
-  const auto [x, y] = empty_spot(before);
+  const auto spot = empty_spot(before);
+  const int x = spot.first;  // named copies: lambdas cannot capture structured bindings
+  const int y = spot.second;
   ASSERT_GE(x, 0) << "no empty spot left to click on";
   session.move(x, y - 30);
   session.click(x, y);
