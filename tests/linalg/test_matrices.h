@@ -2,7 +2,6 @@
 // Building and comparing 1-based matrices in tests.
 
 #include <gtest/gtest.h>
-#include <cmath>
 
 #include <cinttypes>
 #include <cmath>
