@@ -31,21 +31,45 @@ std::string exclusion_note(double holder_upper, int excluded_class) {
   return text;
 }
 
-// Moves the weights onto the sum rules they meet within rounding, if any more
-// than exactly; returns the sum rules of the weights finally analysed.
+double largest_change(const std::vector<double>& from, const std::vector<double>& to) {
+  double largest = 0.0;
+  for (std::size_t m = 0; m < from.size(); ++m)
+    largest = std::fmax(largest, std::fabs(to[m] - from[m]));
+  return largest;
+}
+
+double distance(const std::vector<double>& from, const std::vector<double>& to) {
+  double sum = 0.0;
+  for (std::size_t m = 0; m < from.size(); ++m) sum += (to[m] - from[m]) * (to[m] - from[m]);
+  return std::sqrt(sum);
+}
+
+// The printed weights' true values meet the sum rules, so the nearest weights
+// that do are no farther than PRINTED_WEIGHT_ERROR * sqrt(2L) in the 2-norm; a
+// larger correction means the moments only looked small (the tolerance grows
+// with |k|^q, and tiny outer weights print as 0).
+bool correction_within_rounding(const std::vector<double>& from, const std::vector<double>& to) {
+  return distance(from, to) <= PRINTED_WEIGHT_ERROR * std::sqrt(static_cast<double>(from.size()));
+}
+
+// Moves the weights onto the most sum rules they meet up to rounding, if more
+// than they meet exactly and a correction of rounding size reaches them;
+// returns the sum rules of the weights finally analysed.
 int settle_sum_rules(SmoothnessReport& report) {
-  const SumRuleCount count = count_sum_rules(interpolatory_mask(report.analysed_weights));
-  if (count.within_rounding <= count.exact) return count.exact;
-  std::vector<double> corrected;
-  if (!nearest_weights_with_sum_rules(report.analysed_weights, count.within_rounding, corrected))
-    return count.exact;
-  for (std::size_t m = 0; m < corrected.size(); ++m)
-    report.correction =
-        std::fmax(report.correction, std::fabs(corrected[m] - report.analysed_weights[m]));
-  report.corrected = true;
-  report.analysed_weights = corrected;
-  report.notes.push_back(correction_note(report.correction, count.within_rounding));
-  return count_sum_rules(interpolatory_mask(corrected)).exact;
+  const std::vector<double>& w = report.analysed_weights;
+  const SumRuleCount count = count_sum_rules(interpolatory_mask(w));
+  for (int k = count.within_rounding; k > count.exact; --k) {
+    std::vector<double> corrected;
+    if (!nearest_weights_with_sum_rules(w, k, corrected) ||
+        !correction_within_rounding(w, corrected))
+      continue;
+    report.correction = largest_change(w, corrected);
+    report.corrected = true;
+    report.notes.push_back(correction_note(report.correction, k));
+    report.analysed_weights = corrected;
+    return count_sum_rules(interpolatory_mask(corrected)).exact;
+  }
+  return count.exact;
 }
 
 void add_class_notes(SmoothnessReport& report) {

@@ -45,8 +45,11 @@ struct SmoothnessReport {
 // The full analysis of the rule with the given weights (0-based, see
 // mask_moments.h) from products of length up to depth >= 1. Weights that meet
 // more sum rules within rounding (PRINTED_WEIGHT_ERROR) than exactly are
-// replaced by the nearest weights that meet them exactly, with a note; weights
-// that fail a(1) = 2 beyond rounding give status not_convergent. Never throws
+// replaced by the nearest weights (least squares) that meet the most of those
+// rules, at most 2L, reachable by a correction of rounding size: at most
+// PRINTED_WEIGHT_ERROR * sqrt(2L) in the 2-norm, the distance to the true
+// weights of a printed rule. A note then gives the largest change of a weight.
+// Weights that fail a(1) = 2 beyond rounding give status not_convergent. Never throws
 // on bad input; failure is the status.
 SmoothnessReport analyse_smoothness(const std::vector<double>& weights,
                                     int depth = DEFAULT_REGULARITY_DEPTH);
