@@ -6,8 +6,9 @@
 // For b with taps b_0..b_N (shifted to start at z^0) the two subdivision
 // matrices of order max(N, 1) are
 //   (T_e)_ij = 2 b_{e + 2i - j},  e = 0, 1,  i, j = 0..N-1,
-// and with rho their joint spectral radius the regularity of the limit
-// curves is alpha = n - log2(rho). Every product P of l matrices bounds rho:
+// and with rho their joint spectral radius the Hölder exponent alpha of the
+// limit curves is n - log2(rho) (Rioul's bounds below meet there). Every
+// product P of l matrices bounds rho:
 //   max_P rho(P)^(1/l) <= rho <= max_P ||P||^(1/l)
 // (the right side for one submultiplicative norm, the maximum over all
 // products of that length), so the first bound caps alpha from above and the

@@ -35,7 +35,9 @@ struct LaurentMask {
 constexpr double EXACT_MOMENT_ULPS = 16.0;
 constexpr double PRINTED_WEIGHT_ERROR = 5e-5;  // half a unit of the 4th decimal
 
-// Relative tolerance of reproduction_degree (see there).
+// Relative tolerance of reproduction_degree (see there): loose enough for RBF
+// masks, whose solver leaves errors far above a few ulps, tight enough that a
+// degree missed by a perturbation of a weight as small as 1e-6 shows.
 constexpr double REPRODUCTION_TOLERANCE = 1e-9;
 
 // Sum rules satisfied exactly and within rounding (exact <= within_rounding).
