@@ -68,6 +68,17 @@ TEST_F(OutputFile, ReplacesTheFileWholeAndPrintsNothing) {
   EXPECT_EQ(entries(), std::set<std::string>{"out.csv"});
 }
 
+// The new content arrives under the name as a new file: a reader who opened
+// the old one (here, a second link to it) keeps reading it whole.
+TEST_F(OutputFile, ReplacesByRenameNotInPlace) {
+  write("out.txt", "old\n");
+  ASSERT_EQ(::link(path("out.txt").c_str(), path("reader").c_str()), 0);
+  ASSERT_TRUE(write_file_atomically(path("out.txt"), "new\n").ok());
+  EXPECT_EQ(read("out.txt"), "new\n");
+  EXPECT_EQ(read("reader"), "old\n");
+  EXPECT_EQ(entries(), (std::set<std::string>{"out.txt", "reader"}));
+}
+
 // A failing command never opens the file; its result would have been wrong.
 TEST_F(OutputFile, FailedCommandLeavesTheFileUntouched) {
   write("out.txt", "keep me\n");

@@ -81,6 +81,13 @@ TEST(LabOutput, CsvRoundTripsEveryDouble) {
     EXPECT_TRUE(same_bits(fields[2], expected.x)) << row;
     EXPECT_TRUE(same_bits(fields[3], expected.y)) << row;
   }
+
+  // Text fields are quoted only as needed, with inner quotes doubled.
+  const LabRun smoothness = run_lab_with({"smoothness", "--weights", "0.1,0.7", "--format", "csv"});
+  ASSERT_EQ(smoothness.status, 0) << smoothness.err;
+  EXPECT_NE(smoothness.out.find("\nw1,0.10000000000000001\n"), std::string::npos);
+  EXPECT_NE(smoothness.out.find("\nnote,\"fake note, with \"\"quotes\"\"\"\n"), std::string::npos)
+      << smoothness.out;
 }
 
 TEST(LabOutput, JsonRoundTripsEveryDouble) {
