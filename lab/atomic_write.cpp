@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr mode_t NEW_FILE_MODE = 0644;  // what a plain redirection would give under umask 022
+constexpr mode_t NEW_FILE_MODE = 0666;  // before the umask, as a shell redirection creates files
 
 std::string directory_of(const std::string& path) {
   const std::size_t slash = path.find_last_of('/');
@@ -39,9 +39,19 @@ bool write_all(int fd, const std::string& content) {
   return true;
 }
 
+// mkstemp makes the file private; the result should look like any file the
+// user writes: an existing target keeps its mode, a new one follows the umask.
+mode_t final_mode(const std::string& path) {
+  struct stat existing {};
+  if (::stat(path.c_str(), &existing) == 0) return existing.st_mode & 07777;
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return NEW_FILE_MODE & ~mask;
+}
+
 // Fills, syncs and closes the open temporary file; closes it in every case.
-bool fill_and_close(int fd, const std::string& content) {
-  const bool ok = write_all(fd, content) && ::fchmod(fd, NEW_FILE_MODE) == 0 && ::fsync(fd) == 0;
+bool fill_and_close(int fd, const std::string& content, mode_t mode) {
+  const bool ok = write_all(fd, content) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
   const int saved = errno;
   const bool closed = ::close(fd) == 0;
   if (!ok) errno = saved;
@@ -65,7 +75,7 @@ LabStatus write_file_atomically(const std::string& path, const std::string& cont
   name.push_back('\0');
   const int fd = ::mkstemp(name.data());
   if (fd < 0) return failure(path, errno);
-  if (!fill_and_close(fd, content) || ::rename(name.data(), path.c_str()) != 0) {
+  if (!fill_and_close(fd, content, final_mode(path)) || ::rename(name.data(), path.c_str()) != 0) {
     const int error = errno;
     ::unlink(name.data());
     return failure(path, error);

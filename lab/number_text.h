@@ -21,6 +21,7 @@ bool parse_int(const std::string& token, int& value);
 // offending item in `bad_item`.
 bool parse_double_list(const std::string& text, std::vector<double>& values, std::string& bad_item);
 
+// Whether every value is below the next (true for fewer than two values).
 bool strictly_increasing(const std::vector<double>& values);
 
 // "%.17g": reads back to the same double.

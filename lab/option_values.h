@@ -58,6 +58,7 @@ struct SmoothnessOptions {
   int depth = 0;  // filled with default_smoothness_depth() when not given
 };
 
+// The names the options take ("rbf4", "lagrange", "mq1", ...).
 const char* scheme_name(LabScheme scheme);
 const char* curve_name(LabCurve kind);
 const char* basis_name(LabBasis basis);
@@ -69,6 +70,7 @@ int stencil_size(LabScheme scheme);
 LabStatus read_common_options(const ParsedCommandLine& parsed, bool allow_svg,
                               CommonOptions& common);
 
+// Each reads one command's options into its record, or names the first mistake.
 LabStatus read_mask_options(const ParsedCommandLine& parsed, MaskOptions& options);
 LabStatus read_refine_options(const ParsedCommandLine& parsed, RefineOptions& options);
 LabStatus read_curve_options(const ParsedCommandLine& parsed, CurveOptions& options);

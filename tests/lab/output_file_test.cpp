@@ -68,12 +68,17 @@ TEST_F(OutputFile, ReplacesTheFileWholeAndPrintsNothing) {
   EXPECT_EQ(entries(), std::set<std::string>{"out.csv"});
 }
 
-// The new content arrives under the name as a new file: a reader who opened
-// the old one (here, a second link to it) keeps reading it whole.
+// The new content arrives under the name as a new file with the old one's
+// mode: a reader who opened the old one (here, a second link to it) keeps
+// reading it whole.
 TEST_F(OutputFile, ReplacesByRenameNotInPlace) {
   write("out.txt", "old\n");
+  ASSERT_EQ(::chmod(path("out.txt").c_str(), 0640), 0);
   ASSERT_EQ(::link(path("out.txt").c_str(), path("reader").c_str()), 0);
   ASSERT_TRUE(write_file_atomically(path("out.txt"), "new\n").ok());
+  struct stat replaced {};
+  ASSERT_EQ(::stat(path("out.txt").c_str(), &replaced), 0);
+  EXPECT_EQ(replaced.st_mode & 07777, 0640u);  // the file keeps its mode, not mkstemp's 0600
   EXPECT_EQ(read("out.txt"), "new\n");
   EXPECT_EQ(read("reader"), "old\n");
   EXPECT_EQ(entries(), (std::set<std::string>{"out.txt", "reader"}));
