@@ -1,0 +1,27 @@
+#pragma once
+// The whole output of each command as one string, in the chosen text, csv or
+// json format (svg pictures are in svg_picture.h). Built in memory so that
+// --output can write all of it or nothing.
+
+#include <string>
+#include <vector>
+
+#include "lab/lab_engine.h"
+#include "lab/option_values.h"
+
+// The mask rows, one per swept value (`swept` parallel to `rows`), or one row
+// with `swept` empty when there is no sweep.
+std::string mask_document(const MaskOptions& options, const std::vector<double>& swept,
+                          const std::vector<MaskRow>& rows, OutputFormat format);
+
+// The levels of a refinement: every level when options.all_levels, else the last.
+// Text lists "x y" lines under "# level k" comments, so it reads back as input.
+std::string refine_document(const RefineOptions& options, const RefineResult& result,
+                            OutputFormat format);
+
+// The curve's samples; text as "x y" lines under a comment header.
+std::string curve_document(const CurveOptions& options, const std::vector<LabPoint>& samples,
+                           OutputFormat format);
+
+std::string smoothness_document(const SmoothnessOptions& options, const SmoothnessSummary& summary,
+                                OutputFormat format);

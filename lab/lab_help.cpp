@@ -1,0 +1,129 @@
+#include "lab/lab_help.h"
+
+#include "lab/lab_engine.h"
+
+namespace {
+
+const char* const PROGRAM_HELP =
+    "usage: curvix-lab COMMAND [OPTIONS]\n"
+    "\n"
+    "Curvix's curves and subdivision schemes from the command line.\n"
+    "\n"
+    "commands:\n"
+    "  mask        insertion weights of one subdivision stencil\n"
+    "  refine      refine a closed polygon by a subdivision scheme\n"
+    "  curve       sample a Lagrange, Bezier or RBF curve over points\n"
+    "  smoothness  sum rules, reproduction and Holder bounds of a rule\n"
+    "\n"
+    "options:\n"
+    "  -h, --help  this text; 'curvix-lab COMMAND --help' for a command\n"
+    "\n"
+    "example:\n"
+    "  curvix-lab refine --scheme dd --levels 3 --format svg --output square.svg square.txt\n";
+
+#define LAB_SETTINGS_HELP                                                    \
+  "  --basis mq1|mq3|gs   radial basis (default mq1)\n"                      \
+  "  --r R                basis shape parameter r (default 1)\n"             \
+  "  --c C                basis constant C (default 1)\n"                    \
+  "  --pd D               degree of the polynomial part (default 1)\n"       \
+  "  --h H                spacing of uniform parameter values (default 1)\n" \
+  "  --w W                tension of the four-point rule (default 0.125)\n"
+
+#define LAB_OUTPUT_HELP(FORMATS)                                                 \
+  "  --format " FORMATS                                                          \
+  "\n"                                                                           \
+  "                       output format (default text; text rounds numbers to\n" \
+  "                       10 digits, csv and json give all 17)\n"                \
+  "  --output FILE        write the result to FILE, whole or not at all\n"       \
+  "                       (default standard output)\n"
+
+#define LAB_INPUT_HELP                                                               \
+  "INPUT holds one point a line, \"x,y\" or \"x y\", y downward as in the window;\n" \
+  "'#' starts a comment. Without INPUT, or with '-', points are read from\n"         \
+  "standard input.\n"
+
+const char* const MASK_HELP =
+    "usage: curvix-lab mask --scheme rbf4|rbf6|nr4|dd [OPTIONS]\n"
+    "\n"
+    "Prints the insertion weights of one stencil, their sum and the degree of\n"
+    "the polynomials the rule reproduces.\n"
+    "\n"
+    "options:\n"
+    "  --scheme S           rbf4, rbf6, nr4 or dd (required)\n" LAB_SETTINGS_HELP
+    "  --params T1,...,Ts   parameter values of an RBF stencil, strictly increasing,\n"
+    "                       4 for rbf4, 6 for rbf6 (default (m - 1) h)\n"
+    "  --sweep NAME=FROM:TO:STEP\n"
+    "                       one row per value of NAME (r, c or h) from FROM to TO\n"
+    "                       (default no sweep; at most 10000 rows)\n" LAB_OUTPUT_HELP(
+        "text|csv|json") "\n"
+    "example:\n"
+    "  curvix-lab mask --scheme rbf4 --basis gs --sweep r=0.5:2:0.25 --format csv\n";
+
+const char* const REFINE_HELP =
+    "usage: curvix-lab refine --scheme rbf4|rbf6|nr4|dd [OPTIONS] [INPUT]\n"
+    "\n"
+    "Refines the closed polygon through the input points (at least 2) as the\n"
+    "program's subdivision command does.\n"
+    "\n"
+    "options:\n"
+    "  --scheme S           rbf4, rbf6, nr4 or dd (required)\n" LAB_SETTINGS_HELP
+    "  --levels K           number of refinement levels (default 1)\n"
+    "  --stationary         r follows the halving spacing (default off)\n"
+    "  --knots t1,...,tN    parameter values of the N input points, strictly\n"
+    "                       increasing (default (i - 1) h)\n"
+    "  --all-levels         output every level, level 0 being the input\n"
+    "                       (default the last level only)\n" LAB_OUTPUT_HELP(
+        "text|csv|json|svg") "\n" LAB_INPUT_HELP
+                             "\n"
+                             "example:\n"
+                             "  curvix-lab refine --scheme rbf4 --levels 2 --all-levels --format "
+                             "json square.txt\n";
+
+const char* const CURVE_HELP =
+    "usage: curvix-lab curve --kind lagrange|bezier|rbf [OPTIONS] [INPUT]\n"
+    "\n"
+    "Samples the curve of the given kind over the input points (at least 1).\n"
+    "\n"
+    "options:\n"
+    "  --kind K             lagrange, bezier or rbf (required)\n" LAB_SETTINGS_HELP
+    "  --samples M          number of samples, at least 2 (default 501)\n"
+    "  --knots t1,...,tN    parameter values of the N input points, strictly\n"
+    "                       increasing (default (i - 1) h)\n" LAB_OUTPUT_HELP(
+        "text|csv|json|svg") "\n" LAB_INPUT_HELP
+                             "\n"
+                             "example:\n"
+                             "  curvix-lab curve --kind rbf --basis mq3 --samples 200 --format svg "
+                             "points.txt\n";
+
+const char* const SMOOTHNESS_HELP_HEAD =
+    "usage: curvix-lab smoothness (--scheme S [SETTINGS] | --weights w1,...,w2L) [OPTIONS]\n"
+    "\n"
+    "Prints the sum rules, the reproduction degree, lower and upper Holder\n"
+    "bounds, the smoothness class and notes for a scheme's uniform rule or for\n"
+    "the given insertion weights.\n"
+    "\n"
+    "options:\n"
+    "  --scheme S           rbf4, rbf6, nr4 or dd (or give --weights)\n"
+    "  --weights w1,...,w2L insertion weights of a rule, an even number (or give\n"
+    "                       --scheme)\n"
+    "settings, with --scheme only:\n" LAB_SETTINGS_HELP
+    "  --depth L            steps used by the Holder estimates (default ";
+const char* const SMOOTHNESS_HELP_TAIL =
+    ")\n" LAB_OUTPUT_HELP("text|csv|json") "\n"
+    "example:\n"
+    "  curvix-lab smoothness --weights -0.0625,0.5625,0.5625,-0.0625\n";
+
+}  // namespace
+
+std::string help_text(LabCommand command) {
+  switch (command) {
+    case LabCommand::MASK: return MASK_HELP;
+    case LabCommand::REFINE: return REFINE_HELP;
+    case LabCommand::CURVE: return CURVE_HELP;
+    case LabCommand::SMOOTHNESS:
+      return SMOOTHNESS_HELP_HEAD + std::to_string(default_smoothness_depth()) +
+             SMOOTHNESS_HELP_TAIL;
+    case LabCommand::NONE: break;
+  }
+  return PROGRAM_HELP;
+}

@@ -1,0 +1,52 @@
+#include "lab/lab_run.h"
+
+#include "lab/atomic_write.h"
+#include "lab/command_line.h"
+#include "lab/lab_commands.h"
+#include "lab/lab_help.h"
+#include "lab/option_values.h"
+
+namespace {
+
+const char* const PREFIX = "curvix-lab: ";
+
+int reported(const LabStatus& status, std::ostream& err) {
+  if (!status.ok()) err << PREFIX << status.message << "\n";
+  return status.code;
+}
+
+LabStatus deliver(const std::string& document, const std::string& output_path, std::ostream& out) {
+  if (!output_path.empty()) return write_file_atomically(output_path, document);
+  out << document;
+  out.flush();
+  return out ? LabStatus{} : data_error("cannot write standard output");
+}
+
+bool takes_svg(LabCommand command) {
+  return command == LabCommand::REFINE || command == LabCommand::CURVE;
+}
+
+}  // namespace
+
+int run_lab(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+            std::ostream& err) {
+  ParsedCommandLine parsed;
+  const LabStatus parse_status = parse_command_line(args, parsed);
+  if (!parse_status.ok()) return reported(parse_status, err);
+  if (parsed.help) {
+    out << help_text(parsed.command);
+    return STATUS_OK;
+  }
+  if (parsed.command == LabCommand::NONE) {
+    err << help_text(LabCommand::NONE);
+    return STATUS_USAGE;
+  }
+  CommonOptions common;
+  LabStatus status = read_common_options(parsed, takes_svg(parsed.command), common);
+  CommandOutput output;
+  if (status.ok()) status = run_command(parsed, common.format, in, output);
+  for (const std::string& warning : output.warnings)
+    err << PREFIX << "warning: " << warning << "\n";
+  if (status.ok()) status = deliver(output.document, common.output_path, out);
+  return reported(status, err);
+}

@@ -1,0 +1,66 @@
+#include "lab/lab_documents.h"
+#include "lab/output_text.h"
+
+namespace {
+
+std::vector<std::string> numbered(const char* prefix, std::size_t count) {
+  std::vector<std::string> names;
+  for (std::size_t i = 1; i <= count; ++i) names.push_back(prefix + std::to_string(i));
+  return names;
+}
+
+// Columns follow the first row: every row of one run has the same stencil size.
+NumberTable mask_table(const MaskOptions& options, const std::vector<double>& swept,
+                       const std::vector<MaskRow>& rows) {
+  NumberTable table;
+  if (options.sweeping) table.columns.push_back(options.sweep.name);
+  for (const auto& name : numbered("t", rows.front().params.size())) table.columns.push_back(name);
+  for (const auto& name : numbered("w", rows.front().weights.size())) table.columns.push_back(name);
+  table.columns.insert(table.columns.end(), {"sum", "degree"});
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    std::vector<double> values;
+    if (options.sweeping) values.push_back(swept[i]);
+    values.insert(values.end(), rows[i].params.begin(), rows[i].params.end());
+    values.insert(values.end(), rows[i].weights.begin(), rows[i].weights.end());
+    values.push_back(rows[i].sum);
+    values.push_back(rows[i].reproduction_degree);
+    table.rows.push_back(values);
+  }
+  return table;
+}
+
+std::string mask_row_json(const MaskOptions& options, double swept, const MaskRow& row) {
+  std::string json = "{";
+  if (options.sweeping) json += json_string(options.sweep.name) + ":" + json_number(swept) + ",";
+  return json + "\"params\":" + json_array(row.params) + ",\"weights\":" + json_array(row.weights) +
+         ",\"sum\":" + json_number(row.sum) +
+         ",\"reproduction_degree\":" + std::to_string(row.reproduction_degree) + "}";
+}
+
+std::string mask_json(const MaskOptions& options, const std::vector<double>& swept,
+                      const std::vector<MaskRow>& rows) {
+  std::string json =
+      "{\"command\":\"mask\",\"scheme\":" + json_string(scheme_name(options.scheme)) +
+      ",\"settings\":" + settings_json(options.settings) +
+      ",\"sweep\":" + (options.sweeping ? json_string(options.sweep.name) : "null") + ",\"rows\":[";
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    json +=
+        (i == 0 ? "" : ",") + mask_row_json(options, options.sweeping ? swept[i] : 0.0, rows[i]);
+  }
+  return json + "]}\n";
+}
+
+}  // namespace
+
+std::string mask_document(const MaskOptions& options, const std::vector<double>& swept,
+                          const std::vector<MaskRow>& rows, OutputFormat format) {
+  switch (format) {
+    case OutputFormat::JSON: return mask_json(options, swept, rows);
+    case OutputFormat::CSV: return table_csv(mask_table(options, swept, rows));
+    case OutputFormat::TEXT:
+    case OutputFormat::SVG: break;
+  }
+  return std::string("# mask of ") + scheme_name(options.scheme) + ": " +
+         settings_text(options.settings) + "\n" + TEXT_PRECISION_NOTE + "\n" +
+         table_text(mask_table(options, swept, rows));
+}

@@ -1,0 +1,77 @@
+#pragma once
+// Turns the text of the parsed options into what each command runs with:
+// the settings (defaulting to the program's start values), the scheme or
+// curve kind, counts and lists. Every mistake is a usage error that names the
+// option and the value.
+
+#include <string>
+#include <vector>
+
+#include "lab/command_line.h"
+#include "lab/lab_engine.h"
+#include "lab/lab_status.h"
+#include "lab/sweep.h"
+
+constexpr int DEFAULT_LEVELS = 1;
+constexpr int MAX_LEVELS = 30;  // far past what any point store holds; guards against typos
+constexpr int DEFAULT_SAMPLES = 501;
+constexpr int MIN_SAMPLES = 2;  // both ends of the parameter range
+constexpr int MAX_SAMPLES = 10000000;
+constexpr int MAX_SMOOTHNESS_DEPTH = 40;   // the estimates' cost grows with the depth
+constexpr int MIN_POLYNOMIAL_DEGREE = -1;  // -1: no polynomial part; the engine judges the rest
+constexpr int MAX_POLYNOMIAL_DEGREE = 1000;
+
+enum class OutputFormat { TEXT, CSV, JSON, SVG };
+
+struct CommonOptions {
+  OutputFormat format = OutputFormat::TEXT;
+  std::string output_path;  // empty = standard output
+};
+
+struct MaskOptions {
+  LabScheme scheme = LabScheme::RBF4;
+  LabSettings settings;
+  std::vector<double> params;  // empty = uniform
+  bool sweeping = false;
+  Sweep sweep;
+};
+
+struct RefineOptions {
+  RefineRequest request;
+  bool all_levels = false;
+  std::string input;  // empty or "-" = standard input
+};
+
+struct CurveOptions {
+  LabCurve kind = LabCurve::LAGRANGE;
+  LabSettings settings;
+  int samples = DEFAULT_SAMPLES;
+  std::vector<double> knots;  // empty = uniform
+  std::string input;
+};
+
+struct SmoothnessOptions {
+  bool from_scheme = false;  // --scheme given, else --weights
+  LabScheme scheme = LabScheme::RBF4;
+  LabSettings settings;
+  std::vector<double> weights;
+  int depth = 0;  // filled with default_smoothness_depth() when not given
+};
+
+// The names the options take ("rbf4", "lagrange", "mq1", ...).
+const char* scheme_name(LabScheme scheme);
+const char* curve_name(LabCurve kind);
+const char* basis_name(LabBasis basis);
+
+// Stencil size s of a scheme: 4, or 6 for rbf6.
+int stencil_size(LabScheme scheme);
+
+// Reads --format and --output. svg is refused unless allow_svg.
+LabStatus read_common_options(const ParsedCommandLine& parsed, bool allow_svg,
+                              CommonOptions& common);
+
+// Each reads one command's options into its record, or names the first mistake.
+LabStatus read_mask_options(const ParsedCommandLine& parsed, MaskOptions& options);
+LabStatus read_refine_options(const ParsedCommandLine& parsed, RefineOptions& options);
+LabStatus read_curve_options(const ParsedCommandLine& parsed, CurveOptions& options);
+LabStatus read_smoothness_options(const ParsedCommandLine& parsed, SmoothnessOptions& options);

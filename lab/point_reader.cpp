@@ -1,0 +1,82 @@
+#include "lab/point_reader.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+
+#include "lab/number_text.h"
+
+namespace {
+
+const char* const BLANKS = " \t\r";  // \r: files written on Windows read the same
+const char* const EXPECTED_SHAPE = "expected \"x,y\" or \"x y\"";
+
+std::string trimmed(const std::string& text) {
+  const std::size_t first = text.find_first_not_of(BLANKS);
+  if (first == std::string::npos) return "";
+  const std::size_t last = text.find_last_not_of(BLANKS);
+  return text.substr(first, last - first + 1);
+}
+
+// Splits at the one comma, or else at the one run of blanks between two tokens.
+bool split_coordinates(const std::string& body, std::string& first, std::string& second) {
+  const std::size_t comma = body.find(',');
+  if (comma != std::string::npos) {
+    first = trimmed(body.substr(0, comma));
+    second = trimmed(body.substr(comma + 1));
+    return true;
+  }
+  const std::size_t gap = body.find_first_of(BLANKS);
+  if (gap == std::string::npos) return false;
+  first = body.substr(0, gap);
+  second = trimmed(body.substr(gap));
+  return true;
+}
+
+bool parse_coordinate(const std::string& token, double& value, std::string& reason) {
+  switch (parse_double(token, value)) {
+    case NumberParse::OK: return true;
+    case NumberParse::NOT_FINITE: reason = "non-finite number '" + token + "'"; return false;
+    case NumberParse::MALFORMED: reason = EXPECTED_SHAPE; return false;
+  }
+  return false;
+}
+
+}  // namespace
+
+bool parse_point_line(const std::string& line, LabPoint& point, bool& blank, std::string& reason) {
+  const std::string body = trimmed(line.substr(0, line.find('#')));
+  blank = body.empty();
+  if (blank) return false;
+  std::string first;
+  std::string second;
+  if (!split_coordinates(body, first, second)) {
+    reason = EXPECTED_SHAPE;
+    return false;
+  }
+  return parse_coordinate(first, point.x, reason) && parse_coordinate(second, point.y, reason);
+}
+
+LabStatus read_points(std::istream& in, std::vector<LabPoint>& points) {
+  std::string line;
+  for (int number = 1; std::getline(in, line); ++number) {
+    LabPoint point;
+    bool blank = false;
+    std::string reason;
+    if (parse_point_line(line, point, blank, reason)) {
+      points.push_back(point);
+    } else if (!blank) {
+      return data_error("input line " + std::to_string(number) + ": " + reason);
+    }
+  }
+  if (in.bad()) return data_error("cannot read the input");
+  return {};
+}
+
+LabStatus load_points(const std::string& path, std::istream& standard_input,
+                      std::vector<LabPoint>& points) {
+  if (path.empty() || path == "-") return read_points(standard_input, points);
+  std::ifstream file(path);
+  if (!file) return data_error("cannot open '" + path + "': " + std::strerror(errno));
+  return read_points(file, points);
+}

@@ -1,0 +1,25 @@
+#pragma once
+// Reads the points that refine and curve work on: one point a line, "x,y" or
+// "x y" (spaces and tabs allowed around the numbers and the comma), '#'
+// starting a comment that runs to the end of the line, blank lines skipped.
+// Parsing is kept apart from files so it can be tested on strings.
+
+#include <istream>
+#include <string>
+#include <vector>
+
+#include "lab/lab_engine.h"
+#include "lab/lab_status.h"
+
+// Parses one line. Returns false, with `reason`, when it holds no point or a
+// malformed one; sets `blank` when it is empty or only a comment.
+bool parse_point_line(const std::string& line, LabPoint& point, bool& blank, std::string& reason);
+
+// Reads every line of `in`. On the first bad line returns a data error naming
+// its 1-based line number; `points` then holds the points before it.
+LabStatus read_points(std::istream& in, std::vector<LabPoint>& points);
+
+// Reads the points of the file at `path`, or of `standard_input` when path is
+// empty or "-". A file that cannot be opened is a data error naming it.
+LabStatus load_points(const std::string& path, std::istream& standard_input,
+                      std::vector<LabPoint>& points);

@@ -1,0 +1,70 @@
+#include "lab/sweep.h"
+
+#include <cmath>
+
+#include "lab/number_text.h"
+
+namespace {
+
+const char* const SWEEP_SHAPE = "expected --sweep NAME=FROM:TO:STEP with NAME r, c or h";
+
+bool parse_target(const std::string& name, SweepTarget& target) {
+  if (name == "r")
+    target = SweepTarget::R;
+  else if (name == "c")
+    target = SweepTarget::C;
+  else if (name == "h")
+    target = SweepTarget::H;
+  else
+    return false;
+  return true;
+}
+
+bool parse_range(const std::string& range, Sweep& sweep) {
+  const std::size_t first = range.find(':');
+  if (first == std::string::npos) return false;
+  const std::size_t second = range.find(':', first + 1);
+  if (second == std::string::npos) return false;
+  return parse_double(range.substr(0, first), sweep.from) == NumberParse::OK &&
+         parse_double(range.substr(first + 1, second - first - 1), sweep.to) == NumberParse::OK &&
+         parse_double(range.substr(second + 1), sweep.step) == NumberParse::OK;
+}
+
+// The largest k with FROM + k * STEP within the tolerance of TO, as a double
+// so that an absurd range is refused before anything is counted.
+double last_index(const Sweep& sweep) {
+  return std::floor((sweep.to - sweep.from) / sweep.step + SWEEP_END_TOLERANCE);
+}
+
+}  // namespace
+
+LabStatus parse_sweep(const std::string& text, Sweep& sweep) {
+  const std::size_t equals = text.find('=');
+  if (equals == std::string::npos) return usage_error(SWEEP_SHAPE);
+  sweep.name = text.substr(0, equals);
+  if (!parse_target(sweep.name, sweep.target)) {
+    return usage_error("unknown sweep name '" + sweep.name + "' (expected r, c or h)");
+  }
+  if (!parse_range(text.substr(equals + 1), sweep)) return usage_error(SWEEP_SHAPE);
+  if (!(sweep.step > 0.0)) return usage_error("sweep STEP must be positive");
+  if (sweep.from > sweep.to) return usage_error("sweep FROM must not exceed TO");
+  if (!(last_index(sweep) < MAX_SWEEP_ROWS)) {
+    return usage_error("sweep gives more than " + std::to_string(MAX_SWEEP_ROWS) + " rows");
+  }
+  return {};
+}
+
+std::vector<double> sweep_values(const Sweep& sweep) {
+  const int last = static_cast<int>(last_index(sweep));
+  std::vector<double> values;
+  for (int k = 0; k <= last; ++k) values.push_back(sweep.from + k * sweep.step);
+  return values;
+}
+
+void apply_sweep_value(SweepTarget target, double value, LabSettings& settings) {
+  switch (target) {
+    case SweepTarget::R: settings.r = value; break;
+    case SweepTarget::C: settings.c = value; break;
+    case SweepTarget::H: settings.h = value; break;
+  }
+}
