@@ -55,11 +55,17 @@ if(CURVIX_GZIP)
     COMMENT "Compressing the manual page"
     VERBATIM)
   add_custom_target(curvix_man_page ALL DEPENDS ${PROJECT_BINARY_DIR}/packaging/curvix.1.gz)
-  install(FILES ${PROJECT_BINARY_DIR}/packaging/curvix.1.gz
-          DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  set(CURVIX_MAN_PAGE ${PROJECT_BINARY_DIR}/packaging/curvix.1.gz)
 else()
-  install(FILES ${CURVIX_PACKAGING_DIR}/curvix.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  set(CURVIX_MAN_PAGE ${CURVIX_PACKAGING_DIR}/curvix.1)
 endif()
+# The launcher is described on the program's page; a link gives it the name.
+get_filename_component(CURVIX_MAN_PAGE_NAME ${CURVIX_MAN_PAGE} NAME)
+string(REPLACE "curvix." "curvix-launcher." CURVIX_LAUNCHER_MAN_PAGE_NAME ${CURVIX_MAN_PAGE_NAME})
+file(CREATE_LINK ${CURVIX_MAN_PAGE_NAME}
+     ${PROJECT_BINARY_DIR}/packaging/${CURVIX_LAUNCHER_MAN_PAGE_NAME} SYMBOLIC)
+install(FILES ${CURVIX_MAN_PAGE} ${PROJECT_BINARY_DIR}/packaging/${CURVIX_LAUNCHER_MAN_PAGE_NAME}
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 # The README links its pictures as docs/pictures/..., so they go beside it.
 # The repository has no licence file of its own; the font's licence is the

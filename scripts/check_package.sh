@@ -100,6 +100,7 @@ echo "== dpkg-deb -c $deb"
 contents=$(dpkg-deb -c "$deb" | awk '{ print $6 }')
 for file in ./usr/bin/curvix ./usr/bin/curvix-launcher ./usr/share/applications/curvix.desktop \
             ./usr/share/icons/hicolor/scalable/apps/curvix.svg ./usr/share/man/man1/curvix.1.gz \
+            ./usr/share/man/man1/curvix-launcher.1.gz \
             ./usr/share/curvix/fonts/garamond1.glf ./usr/share/curvix/fonts/OFL.txt \
             ./usr/share/doc/curvix/README.md ./usr/share/doc/curvix/OFL.txt; do
   grep -qxF "$file" <<< "$contents" || fail "the package lacks $file"
@@ -170,10 +171,12 @@ in_root runuser -u student -- test -w /home/student/Curvix ||
 
 echo "== manual page"
 if in_root sh -c 'command -v man' > /dev/null; then
-  in_root man -w curvix || fail "man -w curvix finds no page"
+  in_root man -w curvix curvix-launcher || fail "man -w finds no page"
 else
   echo "   no man-db in the root; the file:"
-  in_root ls -l /usr/share/man/man1/curvix.1.gz || fail "the manual page is not installed"
+  in_root ls -l /usr/share/man/man1/curvix.1.gz /usr/share/man/man1/curvix-launcher.1.gz ||
+    fail "the manual page is not installed"
+  in_root test -r /usr/share/man/man1/curvix-launcher.1.gz || fail "the launcher's page link is broken"
 fi
 
 echo "== apt-get purge -y curvix"
