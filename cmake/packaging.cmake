@@ -24,9 +24,8 @@ endif()
 
 # The launcher finds the font folder relative to its own location, so one
 # script serves /usr, /usr/local and any --prefix given to cmake --install.
-file(RELATIVE_PATH CURVIX_LAUNCHER_TO_FONTS
-     ${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}
-     ${CMAKE_INSTALL_PREFIX}/${CURVIX_INSTALL_FONTDIR})
+file(RELATIVE_PATH CURVIX_LAUNCHER_TO_FONTS ${CMAKE_INSTALL_FULL_BINDIR}
+     ${CMAKE_INSTALL_FULL_DATADIR}/curvix/fonts)
 configure_file(${CURVIX_PACKAGING_DIR}/curvix-launcher.in
                ${PROJECT_BINARY_DIR}/packaging/curvix-launcher @ONLY)
 install(PROGRAMS ${PROJECT_BINARY_DIR}/packaging/curvix-launcher

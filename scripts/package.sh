@@ -15,8 +15,10 @@ if ! dpkg-query -W -f='${Status}' dpkg-dev 2>/dev/null | grep -q "install ok ins
   echo "Installing: dpkg-dev"
   sudo=""
   [[ $(id -u) -ne 0 ]] && sudo="sudo"
-  $sudo apt-get update -q
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends dpkg-dev
+  # Another apt run on the machine is waited for rather than failed on.
+  $sudo apt-get -o DPkg::Lock::Timeout=600 update -q
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=600 install -y -q \
+    --no-install-recommends dpkg-dev
 fi
 
 build=build-package
