@@ -14,6 +14,10 @@ bool fits_table(int count, int pd) {
 
 }  // namespace
 
+Matrix rbf_system_matrix(const double* t, int count, int pd, double r) {
+  return curvix::rbf_system_matrix({app.basis, app.c, r, pd}, &t[1], count);
+}
+
 void rbf_solve() {
   const int count = app.points.count;
   if (count > MAX_CURVE_POINTS) return;

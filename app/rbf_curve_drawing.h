@@ -10,6 +10,11 @@
 
 #include "app/curve_point.h"
 #include "app/curve_strip.h"
+#include "linalg/matrix.h"
+
+// The n x n system matrix, n = count + pd + 1, over t[1..count] (1-based, slot 0
+// unused), with the basis function of app.basis and app.c at shape r.
+Matrix rbf_system_matrix(const double* t, int count, int pd, double r);
 
 // Rebuilds app.rbf_coefficients from the working points, their parameter values,
 // pd, r, c and basis, and records in app.rbf_coefficients_valid whether it

@@ -15,7 +15,6 @@
 #include "app/knots.h"
 #include "app/rbf_curve_drawing.h"
 #include "app_fixture.h"
-#include "curves/rbf_curve.h"
 #include "tests/curves/plain_rbf_solve.h"
 
 namespace {
@@ -51,7 +50,7 @@ class RbfTest : public AppTest {
 TEST_F(RbfTest, SystemHasZeroCornerPowersAndBasisBlock) {
   const std::vector<double> t{0.0, 0.5, 1.25, 3.0};  // slot 0 unused
   app.basis = BASIS_MQ3;
-  const Matrix a = curvix::rbf_system_matrix({app.basis, app.c, 0.7, 1}, &t[1], 3);
+  const Matrix a = rbf_system_matrix(t.data(), 3, 1, 0.7);
   auto phi = [&](double x) { return basis_value(x, 0.7); };
   const std::vector<std::vector<double>> rows{{0, 0, 1, 1, 1},
                                               {0, 0, 0.5, 1.25, 3.0},
