@@ -5,11 +5,11 @@
 #include <cstdio>
 #include <memory>
 
+#include "app/curve_point.h"
+#include "app/parameter_values.h"
 #include "app/point.h"
 #include "curves/basis_kind.h"
-#include "curves/curve_point.h"
-#include "curves/parameter_values.h"
-#include "subdivision/stencil_buffers.h"
+#include "subdivision/scheme_kind.h"
 
 // Curve drawn over the control polygon by the display callback.
 enum CurveMode : int {
@@ -17,14 +17,6 @@ enum CurveMode : int {
   CURVE_LAGRANGE = 1,
   CURVE_BEZIER = 2,
   CURVE_RBF = 3,
-};
-
-// Scheme run by the subdivision command; the key "a" steps through them in order.
-enum SchemeKind : int {
-  SCHEME_RBF4 = 0,
-  SCHEME_RBF6 = 1,
-  SCHEME_NR4 = 2,
-  SCHEME_DD = 3,
 };
 
 constexpr int INITIAL_WINDOW_WIDTH = 800;   // pixels
@@ -50,8 +42,8 @@ struct AppState {
   bool dragging = false;
 
   CurveMode curve_mode = CURVE_NONE;
-  SchemeKind scheme = SCHEME_RBF4;
-  int stencil_size = 4;  // old points per inserted point of the RBF schemes: 4 or 6
+  SchemeKind scheme = SCHEME_RBF4;  // run by the subdivision command
+  int stencil_size = 4;             // old points per inserted point of the RBF schemes: 4 or 6
 
   BasisKind basis = BASIS_MQ1;
   int pd = 1;        // degree of the RBF polynomial part; never below 0
@@ -71,10 +63,10 @@ struct AppState {
   RbfCoefficientTable rbf_coefficients{};
   bool rbf_coefficients_valid = false;  // the last solve succeeded: the RBF curve may be drawn
 
-  std::array<Point, MAX_POINTS> stencil_points{};   // old points of the current stencil
-  std::array<Point, MAX_POINTS> refined_points{};   // the next level while it is built
-  std::array<double, MAX_POINTS> stencil_params{};  // parameter values of the stencil entries
-  StencilInverse stencil_inverse{};
+  // The last stencil of the last subdivision step: its old points and, for the
+  // RBF schemes, their parameter values.
+  std::array<Point, MAX_POINTS> stencil_points{};
+  std::array<double, MAX_POINTS> stencil_params{};
 };
 
 extern AppState app;

@@ -6,11 +6,11 @@
 
 #include "app/app_state.h"
 #include "app/console.h"
+#include "app/knots.h"
 #include "app/parameter_steps.h"
 #include "app/point_editing.h"
-#include "curves/knots.h"
-#include "curves/rbf_curve.h"
-#include "subdivision/subdivision.h"
+#include "app/rbf_curve_drawing.h"
+#include "app/subdivision_steps.h"
 
 namespace {
 

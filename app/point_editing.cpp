@@ -3,8 +3,8 @@
 #include <GL/glut.h>
 
 #include "app/app_state.h"
-#include "curves/knots.h"
-#include "curves/rbf_curve.h"
+#include "app/knots.h"
+#include "app/rbf_curve_drawing.h"
 
 namespace {
 

@@ -3,11 +3,11 @@
 #include <GL/glut.h>
 
 #include "app/app_state.h"
+#include "app/bezier_drawing.h"
 #include "app/colours.h"
 #include "app/gl_drawing.h"
-#include "curves/bezier_curve.h"
-#include "curves/lagrange_curve.h"
-#include "curves/rbf_curve.h"
+#include "app/lagrange_drawing.h"
+#include "app/rbf_curve_drawing.h"
 
 namespace {
 

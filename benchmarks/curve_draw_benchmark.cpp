@@ -9,11 +9,11 @@
 #include <array>
 
 #include "app/app_state.h"
+#include "app/bezier_drawing.h"
 #include "app/colours.h"
 #include "app/gl_drawing.h"
-#include "curves/bezier_curve.h"
-#include "curves/knots.h"
-#include "curves/lagrange_curve.h"
+#include "app/knots.h"
+#include "app/lagrange_drawing.h"
 #include "gl_recorder.h"
 #include "random_polygon.h"
 

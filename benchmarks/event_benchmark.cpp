@@ -7,9 +7,9 @@
 
 #include "app/app_state.h"
 #include "app/commands.h"
+#include "app/knots.h"
 #include "app/point_editing.h"
 #include "app/scene.h"
-#include "curves/knots.h"
 #include "gl_recorder.h"
 #include "random_polygon.h"
 

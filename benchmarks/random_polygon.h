@@ -7,7 +7,7 @@
 #include <random>
 
 #include "app/app_state.h"
-#include "curves/knots.h"
+#include "app/knots.h"
 #include "gl_recorder.h"
 
 inline void set_up_random_polygon(int n, unsigned seed) {

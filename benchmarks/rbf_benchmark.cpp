@@ -7,8 +7,8 @@
 #include <cmath>
 
 #include "app/app_state.h"
-#include "curves/knots.h"
-#include "curves/rbf_curve.h"
+#include "app/knots.h"
+#include "app/rbf_curve_drawing.h"
 #include "gl_recorder.h"
 #include "tests/curves/plain_rbf_solve.h"
 

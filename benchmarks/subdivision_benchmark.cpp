@@ -4,13 +4,14 @@
 #include <benchmark/benchmark.h>
 
 #include <array>
+#include <memory>
 
 #include "app/app_state.h"
-#include "curves/knots.h"
+#include "app/knots.h"
+#include "app/subdivision_steps.h"
 #include "gl_recorder.h"
 #include "random_polygon.h"
 #include "subdivision/rbf_stencil.h"
-#include "subdivision/subdivision.h"
 
 namespace {
 
@@ -52,13 +53,14 @@ BENCHMARK(BM_subdivide_dd)->Unit(benchmark::kMicrosecond);
 
 // The mask of one uniform stencil at the start parameters (mq1, r = C = 1, pd = 1).
 void BM_rbf_stencil_mask(benchmark::State& state) {
-  app = AppState{};
+  const curvix::RbfSettings settings;
+  const auto scratch = std::make_unique<curvix::StencilScratch>();
   const int s = static_cast<int>(state.range(0));
-  std::array<double, STENCIL_SYSTEM_MAX> params{};
+  std::array<double, curvix::STENCIL_SYSTEM_MAX> params{};
   for (int m = 0; m < s; ++m) params[static_cast<std::size_t>(m)] = m - (s / 2 - 1);
-  std::array<double, STENCIL_SYSTEM_MAX> weights{};
+  std::array<double, curvix::STENCIL_SYSTEM_MAX> weights{};
   for (auto _ : state) {
-    rbf_stencil_mask(params.data(), s, app.pd, app.r, app.stencil_inverse, weights.data());
+    curvix::rbf_stencil_mask(params.data(), s, settings, *scratch, weights.data());
     benchmark::DoNotOptimize(weights.data());
   }
 }

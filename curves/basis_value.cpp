@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/app_state.h"
+namespace curvix {
 
 double basis_function(BasisKind kind, double c, double x, double r) {
   if (kind == BASIS_MQ1) return std::sqrt(x * x + ((c * c) * r) * r);
@@ -10,6 +10,8 @@ double basis_function(BasisKind kind, double c, double x, double r) {
   return std::exp(((-r) * x) * x);
 }
 
-double basis_value(double x, double r) {
-  return basis_function(app.basis, app.c, x, r);
+double basis_value(const RbfSettings& settings, double x) {
+  return basis_function(settings.basis, settings.c, x, settings.r);
 }
+
+}  // namespace curvix

@@ -1,5 +1,5 @@
 #pragma once
-// The radial basis function phi(x; r) selected by app.basis, with C = app.c.
+// The radial basis function phi(x; r) of a basis kind with multiquadric constant C.
 //
 //   BASIS_MQ1  q = x*x + ((C*C)*r)*r, phi = sqrt(q)
 //   BASIS_MQ3  the same q, phi = pow(q, 1.5)
@@ -12,11 +12,16 @@
 // and it may overflow to infinity, which is not reported.
 
 #include "curves/basis_kind.h"
+#include "curves/rbf_settings.h"
+
+namespace curvix {
 
 // phi at the signed parameter distance x with shape parameter r, for the given
 // kind and multiquadric constant c.
 double basis_function(BasisKind kind, double c, double x, double r);
 
-// phi at the signed parameter distance x with shape parameter r, for the kind
-// and constant held in app.basis and app.c. Changes nothing.
-double basis_value(double x, double r);
+// phi at x for the basis, C and r of `settings`: basis_function(settings.basis,
+// settings.c, x, settings.r), the same bits.
+double basis_value(const RbfSettings& settings, double x);
+
+}  // namespace curvix

@@ -1,15 +1,16 @@
 #include "curves/bezier_curve.h"
 
-#include <array>
 #include <cmath>
+#include <cstddef>
+#include <vector>
 
-#include "app/app_state.h"
+namespace curvix {
 
 namespace {
 
 // Bernstein sum of points[0..m-1] at u with binomials[i] = binomial(m - 1, i).
-CurvePoint bezier_point(const Point* points, const double* binomials, double u, int m) {
-  CurvePoint p;
+PlanarPoint bernstein_sum(const PlanarPoint* points, const double* binomials, double u, int m) {
+  PlanarPoint p;
   for (int i = 0; i < m; ++i) {
     const double g = std::pow(u, static_cast<double>(i)) * binomials[i];
     const double w = std::pow(1.0 - u, (m - 1.0) - i) * g;
@@ -19,32 +20,27 @@ CurvePoint bezier_point(const Point* points, const double* binomials, double u, 
   return p;
 }
 
-template <size_t capacity>
-void fill_binomials(std::array<double, capacity>& binomials, int m) {
-  for (int i = 0; i < m; ++i) binomials[static_cast<size_t>(i)] = binomial(m - 1, i);
+std::vector<double> binomials_of_degree(int m) {
+  std::vector<double> binomials(static_cast<std::size_t>(m));
+  for (int i = 0; i < m; ++i) binomials[static_cast<std::size_t>(i)] = binomial(m - 1, i);
+  return binomials;
 }
 
 }  // namespace
 
-void bezier_evaluate(CurvePoint* p, double u, int m) {
-  std::array<double, MAX_POINTS> binomials;
-  fill_binomials(binomials, m);
-  *p = bezier_point(app.points.items.data(), binomials.data(), u, m);
+PlanarPoint bezier_point(const PlanarPoint* points, int m, double u) {
+  if (m < 1) return PlanarPoint{};
+  return bernstein_sum(points, binomials_of_degree(m).data(), u, m);
 }
 
-bool bezier_samples(const Point* points, int m, CurveSamples& out) {
-  if (!curve_drawable(m)) return false;
-  std::array<double, MAX_CURVE_POINTS> binomials;
-  fill_binomials(binomials, m);
-  for (int k = 0; k < CURVE_SAMPLES; ++k) {
-    const double u = static_cast<double>(k) / static_cast<double>(CURVE_SEGMENTS);
-    out[static_cast<size_t>(k)] = bezier_point(points, binomials.data(), u, m);
+bool bezier_samples(const PlanarPoint* points, int m, int segments, PlanarPoint* out) {
+  if (m < 1 || segments < 1) return false;
+  const std::vector<double> binomials = binomials_of_degree(m);
+  for (int k = 0; k <= segments; ++k) {
+    const double u = static_cast<double>(k) / static_cast<double>(segments);
+    out[k] = bernstein_sum(points, binomials.data(), u, m);
   }
   return true;
 }
 
-void draw_bezier_curve() {
-  CurveSamples samples;
-  if (!bezier_samples(app.points.items.data(), app.points.count, samples)) return;
-  draw_curve_strip(samples);
-}
+}  // namespace curvix

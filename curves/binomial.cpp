@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace curvix {
+
 namespace {
 
 // n! / k! in full, then divided by (n - k)!, one rounding per step. Infinite
@@ -34,3 +36,5 @@ double binomial(int n, int k) {
   if (std::isfinite(mirrored)) return mirrored;
   return multiply_and_divide(n, k);
 }
+
+}  // namespace curvix

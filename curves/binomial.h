@@ -9,8 +9,12 @@
 // Where that product overflows (from n = 171 on, for small k), the result is
 // the same computation for n over n - k, whose product stays in range up to
 // n = 269; so binomial(n, k) == binomial(n, n - k) there exactly, and every
-// Bezier curve of up to MAX_CURVE_POINTS points has finite weights.
+// Bezier curve of up to 270 points has finite binomial factors.
 // Where both overflow (from n = 270 on), the coefficient is built up as
 // C(n, j) = (C(n, j - 1) (n - j + 1)) / j for j up to min(k, n - k), whose
 // intermediates stay within j times the result.
+namespace curvix {
+
 double binomial(int n, int k);
+
+}  // namespace curvix

@@ -1,18 +1,19 @@
 #include "curves/lagrange_curve.h"
 
 #include <algorithm>
-#include <array>
+#include <cstddef>
+#include <memory>
 
-#include "app/app_state.h"
-
-// A draw makes CURVE_SAMPLES x m x (m - 1) divisions, about 20 million at
-// m = 200, and the divider's throughput bounds the time. Vector lanes carry
-// several samples at once, so the divisions of independent samples issue
-// together; every lane still performs exactly the operations of
-// lagrange_evaluate, in its order, so the bits do not change. The differences
+// A drawn curve makes (segments + 1) x m x (m - 1) divisions, about 20 million
+// for 500 segments at m = 200, and the divider's throughput bounds the time.
+// Vector lanes carry several samples at once, so the divisions of independent
+// samples issue together; every lane still performs exactly the operations of
+// lagrange_point, in its order, so the bits do not change. The differences
 // s - u_j are formed once per group of samples instead of once per (i, j).
 // The lane width follows the widest vector set of the processor, chosen at run
 // time; the tests compare every available width with the plain formula.
+
+namespace curvix {
 
 namespace {
 
@@ -22,17 +23,18 @@ using Lanes4 = double __attribute__((vector_size(4 * sizeof(double))));  // one 
 using Lanes8 = double __attribute__((vector_size(8 * sizeof(double))));  // one AVX-512 register
 
 template <typename Lanes>
-[[gnu::always_inline]] inline void lagrange_lanes(const Point* points, const double* u, int m,
-                                                  CurveSamples& out) {
+[[gnu::always_inline]] inline void lagrange_lanes(const PlanarPoint* points, const double* u, int m,
+                                                  int segments, PlanarPoint* out) {
   constexpr int width = sizeof(Lanes) / sizeof(double);
   const Lanes ones = Lanes{} + 1.0;
-  std::array<Lanes, MAX_CURVE_POINTS> offsets;  // s - u_j for the group's samples
-  for (int first = 0; first < CURVE_SAMPLES; first += width) {
+  // s - u_j for the group's samples; one block per curve, aligned for its lanes.
+  const std::unique_ptr<Lanes[]> offsets(new Lanes[static_cast<std::size_t>(m)]);
+  for (int first = 0; first <= segments; first += width) {
     Lanes s;
     // Lanes past the last sample repeat it; their results are dropped.
     for (int lane = 0; lane < width; ++lane)
-      s[lane] = curve_sample_parameter(u[0], u[m - 1], std::min(first + lane, CURVE_SEGMENTS));
-    for (int j = 0; j < m; ++j) offsets[static_cast<size_t>(j)] = s - u[j];
+      s[lane] = curve_sample_parameter(u[0], u[m - 1], std::min(first + lane, segments), segments);
+    for (int j = 0; j < m; ++j) offsets[static_cast<std::size_t>(j)] = s - u[j];
 
     Lanes x{};
     Lanes y{};
@@ -40,63 +42,60 @@ template <typename Lanes>
       Lanes weight = ones;
       for (int j = 0; j < m; ++j) {
         if (j == i) continue;
-        weight = (offsets[static_cast<size_t>(j)] / (u[i] - u[j])) * weight;
+        weight = (offsets[static_cast<std::size_t>(j)] / (u[i] - u[j])) * weight;
       }
       x = x + weight * points[i].x;
       y = y + weight * points[i].y;
     }
-    for (int lane = 0; lane < width && first + lane < CURVE_SAMPLES; ++lane)
-      out[static_cast<size_t>(first + lane)] = CurvePoint{x[lane], y[lane], 0.0};
+    for (int lane = 0; lane < width && first + lane <= segments; ++lane)
+      out[first + lane] = PlanarPoint{x[lane], y[lane]};
   }
 }
 
-void lagrange_baseline(const Point* points, const double* u, int m, CurveSamples& out) {
-  lagrange_lanes<Lanes2>(points, u, m, out);
+void lagrange_baseline(const PlanarPoint* points, const double* u, int m, int segments,
+                       PlanarPoint* out) {
+  lagrange_lanes<Lanes2>(points, u, m, segments, out);
 }
 
 #if CURVIX_X86_VECTORS
-[[gnu::target("avx2")]] void lagrange_avx2(const Point* points, const double* u, int m,
-                                           CurveSamples& out) {
-  lagrange_lanes<Lanes4>(points, u, m, out);
+[[gnu::target("avx2")]] void lagrange_avx2(const PlanarPoint* points, const double* u, int m,
+                                           int segments, PlanarPoint* out) {
+  lagrange_lanes<Lanes4>(points, u, m, segments, out);
 }
 
-[[gnu::target("avx512f")]] void lagrange_avx512(const Point* points, const double* u, int m,
-                                                CurveSamples& out) {
-  lagrange_lanes<Lanes8>(points, u, m, out);
+[[gnu::target("avx512f")]] void lagrange_avx512(const PlanarPoint* points, const double* u, int m,
+                                                int segments, PlanarPoint* out) {
+  lagrange_lanes<Lanes8>(points, u, m, segments, out);
 }
 #endif
 
 }  // namespace
 
-void lagrange_evaluate(CurvePoint* p, const double* u, double s, int m) {
-  *p = CurvePoint{};
+PlanarPoint lagrange_point(const PlanarPoint* points, const double* u, int m, double s) {
+  PlanarPoint p;
   for (int i = 0; i < m; ++i) {
     double weight = 1.0;
     for (int j = 0; j < m; ++j) {
       if (j == i) continue;
       weight = ((s - u[j]) / (u[i] - u[j])) * weight;
     }
-    const Point& point = app.points.items[static_cast<size_t>(i)];
-    p->x += weight * point.x;
-    p->y += weight * point.y;
+    p.x += weight * points[i].x;
+    p.y += weight * points[i].y;
   }
+  return p;
 }
 
-bool lagrange_samples(const Point* points, const double* u, int m, CurveSamples& out,
-                      VectorIsa isa) {
-  if (!curve_drawable(m)) return false;
+bool lagrange_samples(const PlanarPoint* points, const double* u, int m, int segments,
+                      PlanarPoint* out, VectorIsa isa) {
+  if (m < 1 || segments < 1) return false;
   if (!vector_isa_available(isa)) isa = VECTOR_BASELINE;
   switch (isa) {
 #if CURVIX_X86_VECTORS
-    case VECTOR_AVX2: lagrange_avx2(points, u, m, out); return true;
-    case VECTOR_AVX512: lagrange_avx512(points, u, m, out); return true;
+    case VECTOR_AVX2: lagrange_avx2(points, u, m, segments, out); return true;
+    case VECTOR_AVX512: lagrange_avx512(points, u, m, segments, out); return true;
 #endif
-    default: lagrange_baseline(points, u, m, out); return true;
+    default: lagrange_baseline(points, u, m, segments, out); return true;
   }
 }
 
-void draw_lagrange_curve() {
-  CurveSamples samples;
-  if (!lagrange_samples(app.points.items.data(), &app.knots[1], app.points.count, samples)) return;
-  draw_curve_strip(samples);
-}
+}  // namespace curvix

@@ -1,6 +1,6 @@
 #include "subdivision/closed_stencil.h"
 
-#include <cstddef>
+namespace curvix {
 
 int closed_index(int j, int n) {
   const int m = j % n;
@@ -11,10 +11,22 @@ int closed_period(int j, int n) {
   return (j - closed_index(j, n)) / n;
 }
 
-double continued_parameter(int j, int n, const ParameterValues& t, double h) {
-  double value = t[static_cast<std::size_t>(closed_index(j, n) + 1)];
-  const double last = t[static_cast<std::size_t>(n)];
+double continued_parameter(int j, int n, const double* t, double h) {
+  double value = t[closed_index(j, n)];
+  const double last = t[n - 1];
   for (int period = closed_period(j, n); period < 0; ++period) value = (value - last) - h;
   for (int period = closed_period(j, n); period > 0; --period) value = (h + last) + value;
   return value;
 }
+
+void gather_closed_stencil(const PlanarPoint* points, const double* t, int n, double h, int i,
+                           int s, PlanarPoint* stencil_points, double* stencil_params) {
+  const int lo = i - (s / 2 - 1);
+  for (int m = 0; m < s; ++m) {
+    const int j = lo + m;
+    stencil_points[m] = points[closed_index(j, n)];
+    if (stencil_params != nullptr) stencil_params[m] = continued_parameter(j, n, t, h);
+  }
+}
+
+}  // namespace curvix

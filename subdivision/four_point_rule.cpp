@@ -1,24 +1,16 @@
 #include "subdivision/four_point_rule.h"
 
-#include "app/app_state.h"
+namespace curvix {
 
 double four_point_value(double s0, double s1, double s2, double s3, double tension) {
   return (0.5 + tension) * (s1 + s2) - (s0 + s3) * tension;
 }
 
-Point four_point_insert(const Point* stencil, double tension) {
-  Point p;
+PlanarPoint four_point_insert(const PlanarPoint* stencil, double tension) {
+  PlanarPoint p;
   p.x = four_point_value(stencil[0].x, stencil[1].x, stencil[2].x, stencil[3].x, tension);
   p.y = four_point_value(stencil[0].y, stencil[1].y, stencil[2].y, stencil[3].y, tension);
   return p;
 }
 
-bool insert_nr4(int, int, Point& inserted) {
-  inserted = four_point_insert(app.stencil_points.data(), app.w);
-  return true;
-}
-
-bool insert_dd(int, int, Point& inserted) {
-  inserted = four_point_insert(app.stencil_points.data(), DD_TENSION);
-  return true;
-}
+}  // namespace curvix

@@ -7,7 +7,9 @@
 // the weights (-tension, 1/2 + tension, 1/2 + tension, -tension), which sum to 1
 // for every tension; tension 1/16 is the Deslauriers-Dubuc scheme.
 
-#include "app/point.h"
+#include "curves/planar_point.h"
+
+namespace curvix {
 
 constexpr double DD_TENSION = 0.0625;  // 1/16: reproduces cubics (Deslauriers-Dubuc)
 constexpr int FOUR_POINT_STENCIL = 4;  // old points per inserted point
@@ -15,10 +17,7 @@ constexpr int FOUR_POINT_STENCIL = 4;  // old points per inserted point
 // One coordinate of the inserted point.
 double four_point_value(double s0, double s1, double s2, double s3, double tension);
 
-// The point inserted between stencil[1] and stencil[2]; x and y only.
-Point four_point_insert(const Point* stencil, double tension);
+// The point inserted between stencil[1] and stencil[2].
+PlanarPoint four_point_insert(const PlanarPoint* stencil, double tension);
 
-// Insert rules of the step frame: from app.stencil_points with tension app.w
-// (NR4) or DD_TENSION (D-D). They never refuse.
-bool insert_nr4(int i, int stencil_size, Point& inserted);
-bool insert_dd(int i, int stencil_size, Point& inserted);
+}  // namespace curvix

@@ -1,11 +1,12 @@
 #include "subdivision/rbf_stencil.h"
 
-#include <array>
 #include <cmath>
 #include <cstddef>
 
 #include "curves/basis_value.h"
 #include "linalg/gauss_jordan_solve.h"
+
+namespace curvix {
 
 namespace {
 
@@ -35,14 +36,14 @@ bool stencil_system_admissible(const double* params, int s, int pd) {
   return true;
 }
 
-void fill_stencil_system(Matrix& a, const double* params, int s, int pd, double r) {
-  const int terms = pd + 1;
+void fill_stencil_system(Matrix& a, const double* params, int s, const RbfSettings& settings) {
+  const int terms = settings.pd + 1;
   for (int m = 1; m <= s; ++m)
     for (int k = 1; k <= terms; ++k) a[k][terms + m] = power(params[m - 1], k - 1);
   for (int m = 1; m <= s; ++m) {
     for (int k = 1; k <= terms; ++k) a[terms + m][k] = power(params[m - 1], k - 1);
     for (int j = 1; j <= s; ++j)
-      a[terms + m][terms + j] = basis_value(params[j - 1] - params[m - 1], r);
+      a[terms + m][terms + j] = basis_value(settings, params[j - 1] - params[m - 1]);
   }
 }
 
@@ -60,13 +61,18 @@ void store_stencil_inverse(const Matrix& a, int k, StencilInverse& inverse) {
       inverse[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)] = a[i + 1][j + 1];
 }
 
-bool invert_stencil(const double* params, int s, int pd, double r, StencilInverse& inverse) {
-  if (!stencil_system_admissible(params, s, pd)) return false;
-  const int k = stencil_system_size(s, pd);
+bool invert_stencil(const double* params, int s, const RbfSettings& settings,
+                    StencilInverse& inverse, StencilObserver* observer) {
+  if (!stencil_system_admissible(params, s, settings.pd)) return false;
+  const int k = stencil_system_size(s, settings.pd);
   Matrix a = matrix_alloc(k, k);
-  fill_stencil_system(a, params, s, pd, r);
+  fill_stencil_system(a, params, s, settings);
+  if (observer != nullptr) observer->system_built(a, k);
   const bool inverted = invert_in_place(a, k);
-  if (inverted) store_stencil_inverse(a, k, inverse);
+  if (inverted) {
+    if (observer != nullptr) observer->system_inverted(a, k);
+    store_stencil_inverse(a, k, inverse);
+  }
   matrix_free(a, k);
   return inverted;
 }
@@ -75,10 +81,11 @@ double stencil_midpoint(const double* params, int s) {
   return (params[0] + params[s - 1]) / 2;
 }
 
-void stencil_basis_values(const double* params, int s, int pd, double r, double tc,
+void stencil_basis_values(const double* params, int s, const RbfSettings& settings, double tc,
                           double* values) {
+  const int pd = settings.pd;
   for (int k = 0; k <= pd; ++k) values[k] = power(tc, k);
-  for (int m = 0; m < s; ++m) values[pd + 1 + m] = basis_value(tc - params[m], r);
+  for (int m = 0; m < s; ++m) values[pd + 1 + m] = basis_value(settings, tc - params[m]);
 }
 
 void stencil_mask(const StencilInverse& inverse, const double* values, int s, int pd,
@@ -91,7 +98,7 @@ void stencil_mask(const StencilInverse& inverse, const double* values, int s, in
   }
 }
 
-void stencil_coefficients(const StencilInverse& inverse, const Point* points, int s, int pd,
+void stencil_coefficients(const StencilInverse& inverse, const PlanarPoint* points, int s, int pd,
                           RbfCoefficient* coefficients) {
   const int k_end = stencil_system_size(s, pd);
   for (int k = 0; k < k_end; ++k) {
@@ -105,8 +112,8 @@ void stencil_coefficients(const StencilInverse& inverse, const Point* points, in
   }
 }
 
-Point weighted_point(const double* weights, const Point* points, int s) {
-  Point sum;
+PlanarPoint weighted_point(const double* weights, const PlanarPoint* points, int s) {
+  PlanarPoint sum;
   for (int m = 0; m < s; ++m) {
     sum.x += weights[m] * points[m].x;
     sum.y += weights[m] * points[m].y;
@@ -114,12 +121,13 @@ Point weighted_point(const double* weights, const Point* points, int s) {
   return sum;
 }
 
-bool rbf_stencil_mask(const double* params, int s, int pd, double r, StencilInverse& inverse,
-                      double* weights) {
-  if (!invert_stencil(params, s, pd, r, inverse)) return false;
-  std::array<double, STENCIL_SYSTEM_MAX> values{};
+bool rbf_stencil_mask(const double* params, int s, const RbfSettings& settings,
+                      StencilScratch& scratch, double* weights) {
+  if (!invert_stencil(params, s, settings, scratch.inverse)) return false;
   const double tc = stencil_midpoint(params, s);
-  stencil_basis_values(params, s, pd, r, tc, values.data());
-  stencil_mask(inverse, values.data(), s, pd, weights);
+  stencil_basis_values(params, s, settings, tc, scratch.values.data());
+  stencil_mask(scratch.inverse, scratch.values.data(), s, settings.pd, weights);
   return true;
 }
+
+}  // namespace curvix

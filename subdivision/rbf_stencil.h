@@ -2,7 +2,7 @@
 // Arithmetic of one RBF subdivision stencil: the local interpolation system
 // over the stencil's parameter values, its inverse, the mask and the
 // coefficients of the stencil interpolant. Plain functions on values; phi is
-// basis_value(x, r), which reads the basis kind and C from app.
+// the basis of the settings, with their C and r, and pd is theirs.
 //
 // The s stencil values at parameters T_1..T_s are interpolated by
 //   f(t) = sum_{k=0..pd} a_k t^k + sum_{m=1..s} lambda_m phi(t - T_m).
@@ -16,10 +16,13 @@
 // Arrays of parameter values, points and weights are 0-based: params[m - 1]
 // is T_m. Powers use std::pow with a double exponent (T^0 is 1, also for T = 0).
 
-#include "app/point.h"
-#include "curves/curve_point.h"
+#include "curves/planar_point.h"
+#include "curves/rbf_settings.h"
 #include "linalg/matrix.h"
 #include "subdivision/stencil_buffers.h"
+#include "subdivision/stencil_observer.h"
+
+namespace curvix {
 
 // K = s + pd + 1, the order of the stencil system.
 int stencil_system_size(int s, int pd);
@@ -35,7 +38,7 @@ bool stencil_system_admissible(const double* params, int s, int pd);
 
 // Writes the system into the 1-based K x K matrix a, which must be all zero on
 // entry (the block of rows and columns 1..pd + 1 stays zero).
-void fill_stencil_system(Matrix& a, const double* params, int s, int pd, double r);
+void fill_stencil_system(Matrix& a, const double* params, int s, const RbfSettings& settings);
 
 // Inverts the K x K matrix a in place (Gauss-Jordan, full pivoting). Returns
 // false when the solver reports a singular system; a is then partly reduced.
@@ -44,17 +47,21 @@ bool invert_in_place(Matrix& a, int k);
 // inverse[i][j] = a[i + 1][j + 1] for i, j = 0..k - 1; requires k <= STENCIL_SYSTEM_MAX.
 void store_stencil_inverse(const Matrix& a, int k, StencilInverse& inverse);
 
-// Builds, inverts and stores the system of one stencil without tracing.
-// Returns false, leaving `inverse` untouched, when the system is not
-// admissible or the solver finds it singular.
-bool invert_stencil(const double* params, int s, int pd, double r, StencilInverse& inverse);
+// Builds, inverts and stores the system of one stencil. An observer, when
+// given, is shown the system before inversion and, when the inversion
+// succeeds, the inverse. Returns false, leaving `inverse` untouched, when the
+// system is not admissible (nothing is built or shown) or the solver finds it
+// singular (the system was shown).
+bool invert_stencil(const double* params, int s, const RbfSettings& settings,
+                    StencilInverse& inverse, StencilObserver* observer = nullptr);
 
 // tc = (T_1 + T_s) / 2, the middle of the stencil's parameter span.
 double stencil_midpoint(const double* params, int s);
 
 // The K values of the unknowns' functions at tc: values[k] = tc^k for
 // k = 0..pd, values[pd + 1 + m] = phi(tc - T_{m+1}) for m = 0..s - 1.
-void stencil_basis_values(const double* params, int s, int pd, double r, double tc, double* values);
+void stencil_basis_values(const double* params, int s, const RbfSettings& settings, double tc,
+                          double* values);
 
 // The mask: weights[m] = sum_{k=0..K-1} values[k] * inverse[k][pd + 1 + m], the
 // value at tc of the interpolant of data 1 at entry m and 0 elsewhere.
@@ -64,13 +71,16 @@ void stencil_mask(const StencilInverse& inverse, const double* values, int s, in
 // The interpolant of the stencil points, for x and y: coefficients[k] =
 // sum_m inverse[k][pd + 1 + m] * points[m] for k = 0..K - 1 (a_0..a_pd, then
 // lambda_1..lambda_s), the solution for pd + 1 zeros followed by the values.
-void stencil_coefficients(const StencilInverse& inverse, const Point* points, int s, int pd,
+void stencil_coefficients(const StencilInverse& inverse, const PlanarPoint* points, int s, int pd,
                           RbfCoefficient* coefficients);
 
 // sum_m weights[m] * points[m], x and y: the inserted point as the mask gives it.
-Point weighted_point(const double* weights, const Point* points, int s);
+PlanarPoint weighted_point(const double* weights, const PlanarPoint* points, int s);
 
-// The mask of one stencil from its parameter values alone; `inverse` is scratch.
-// Returns false when the system cannot be inverted (weights untouched).
-bool rbf_stencil_mask(const double* params, int s, int pd, double r, StencilInverse& inverse,
-                      double* weights);
+// The mask of one stencil, weights[0..s-1], from its parameter values alone;
+// scratch.inverse holds the stencil's inverse afterwards. Returns false when
+// the system cannot be inverted (weights untouched).
+bool rbf_stencil_mask(const double* params, int s, const RbfSettings& settings,
+                      StencilScratch& scratch, double* weights);
+
+}  // namespace curvix

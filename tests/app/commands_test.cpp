@@ -8,9 +8,9 @@
 #include "app/colours.h"
 #include "app/commands.h"
 #include "app/point_editing.h"
+#include "app/subdivision_steps.h"
 #include "app_fixture.h"
 #include "solve_probe.h"
-#include "subdivision/subdivision.h"
 
 namespace {
 

@@ -3,10 +3,13 @@
 #include <cmath>
 #include <cstring>
 
+#include "app/app_settings.h"
 #include "app_fixture.h"
 #include "curves/basis_value.h"
 
 namespace {
+
+using curvix::basis_function;
 
 class BasisTest : public AppTest {};
 

@@ -6,14 +6,16 @@
 #include <string>
 #include <vector>
 
+#include "app/bezier_drawing.h"
 #include "app_fixture.h"
 #include "curve_strip_checks.h"
-#include "curves/bezier_curve.h"
+#include "curves/binomial.h"
 
 namespace {
 
-using namespace curve_checks;
+using curvix::binomial;
 
+using namespace curve_checks;
 
 // Plain transcription of the Bezier curve, one sample at a time with a
 // binomial per term, as the reference that the fast sampling must match bit

@@ -11,6 +11,8 @@
 
 namespace {
 
+using curvix::binomial;
+
 // Pascal's triangle up to row n_max in long double: about three more decimal
 // digits than double, so it serves as the true value for relative errors.
 std::vector<std::vector<long double>> pascal(int n_max) {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/app_state.h"
-#include "curves/curve_point.h"
+#include "app/curve_point.h"
 #include "gl_recorder.h"
 
 namespace curve_checks {

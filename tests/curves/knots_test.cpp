@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "app/knots.h"
 #include "app_fixture.h"
-#include "curves/knots.h"
 
 namespace {
 

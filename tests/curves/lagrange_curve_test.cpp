@@ -7,14 +7,13 @@
 #include <vector>
 
 #include "app/colours.h"
+#include "app/lagrange_drawing.h"
 #include "app_fixture.h"
 #include "curve_strip_checks.h"
-#include "curves/lagrange_curve.h"
 
 namespace {
 
 using namespace curve_checks;
-
 
 // Plain transcription of the Lagrange curve, one sample at a time, as the
 // reference that the vectorised sampling must match bit for bit.

@@ -5,8 +5,8 @@
 
 #include <cmath>
 
+#include "app/app_settings.h"
 #include "app/app_state.h"
-#include "curves/basis_value.h"
 #include "linalg/matrix.h"
 #include "tests/linalg/plain_gauss_jordan_solve.h"
 

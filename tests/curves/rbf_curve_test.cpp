@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "app/app_settings.h"
 #include "app/colours.h"
+#include "app/knots.h"
+#include "app/rbf_curve_drawing.h"
 #include "app_fixture.h"
-#include "curves/basis_value.h"
-#include "curves/knots.h"
-#include "curves/rbf_curve.h"
 #include "tests/curves/plain_rbf_solve.h"
 
 namespace {

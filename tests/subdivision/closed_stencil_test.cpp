@@ -4,7 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include "app/parameter_values.h"
+
 namespace {
+
+using curvix::closed_index;
+using curvix::closed_period;
+using curvix::continued_parameter;
 
 // The single wrap: one period added or taken away.
 int single_wrap(int j, int n) {
@@ -37,19 +43,20 @@ TEST(ClosedStencil, ParametersContinueByPeriodsOfLastValuePlusSpacing) {
   ParameterValues t{};
   t[1] = 2.0;
   t[2] = 3.0;
-  t[3] = 5.0;                                           // period L = 5 + 1 = 6
-  EXPECT_EQ(continued_parameter(-1, 3, t, 1.0), -1.0);  // (5 - 5) - 1
-  EXPECT_EQ(continued_parameter(0, 3, t, 1.0), 2.0);
-  EXPECT_EQ(continued_parameter(3, 3, t, 1.0), 8.0);  // (1 + 5) + 2
-  EXPECT_EQ(continued_parameter(4, 3, t, 1.0), 9.0);
-  EXPECT_EQ(continued_parameter(-4, 3, t, 1.0), -7.0);  // two periods down: ((5-5)-1-5)-1
+  t[3] = 5.0;                                               // period L = 5 + 1 = 6
+  EXPECT_EQ(continued_parameter(-1, 3, &t[1], 1.0), -1.0);  // (5 - 5) - 1
+  EXPECT_EQ(continued_parameter(0, 3, &t[1], 1.0), 2.0);
+  EXPECT_EQ(continued_parameter(3, 3, &t[1], 1.0), 8.0);  // (1 + 5) + 2
+  EXPECT_EQ(continued_parameter(4, 3, &t[1], 1.0), 9.0);
+  EXPECT_EQ(continued_parameter(-4, 3, &t[1], 1.0), -7.0);  // two periods down: ((5-5)-1-5)-1
 }
 
 TEST(ClosedStencil, UniformValuesStayUniformAcrossTheClosure) {
   ParameterValues t{};
   for (int n : {1, 2, 5}) {
     for (int k = 0; k < n; ++k) t[static_cast<std::size_t>(k + 1)] = 0.25 * k;
-    for (int j = -3; j <= n + 3; ++j) EXPECT_EQ(continued_parameter(j, n, t, 0.25), 0.25 * j) << j;
+    for (int j = -3; j <= n + 3; ++j)
+      EXPECT_EQ(continued_parameter(j, n, &t[1], 0.25), 0.25 * j) << j;
   }
 }
 

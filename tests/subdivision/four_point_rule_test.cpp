@@ -5,11 +5,14 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "curves/knots.h"
-#include "subdivision/subdivision.h"
+#include "app/knots.h"
+#include "app/subdivision_steps.h"
 #include "subdivision_test_support.h"
 
 namespace {
+
+using curvix::DD_TENSION;
+using curvix::four_point_value;
 
 using namespace subdivision_test;
 

@@ -8,10 +8,30 @@
 #include <string>
 #include <vector>
 
+#include "app/app_settings.h"
 #include "app_fixture.h"
 #include "subdivision_test_support.h"
 
 namespace {
+
+using curvix::fill_stencil_system;
+using curvix::invert_stencil;
+using curvix::rbf_stencil_mask;
+using curvix::stencil_coefficients;
+using curvix::stencil_midpoint;
+using curvix::stencil_system_admissible;
+using curvix::stencil_system_fits;
+using curvix::STENCIL_SYSTEM_MAX;
+
+// The state's basis and C with the given degree and shape parameter.
+curvix::RbfSettings settings(int pd, double r) {
+  curvix::RbfSettings s = app_rbf_settings();
+  s.pd = pd;
+  s.r = r;
+  return s;
+}
+
+curvix::StencilScratch scratch;  // as the program reuses one
 
 using subdivision_test::UNIFORM_RBF4_SYSTEM_ROWS;
 using Mask = std::vector<double>;
@@ -28,7 +48,7 @@ class RbfStencil : public AppTest {
   static Mask mask(const std::vector<double>& params, int pd, double r) {
     Mask weights(params.size(), 0.0);
     const int s = static_cast<int>(params.size());
-    EXPECT_TRUE(rbf_stencil_mask(params.data(), s, pd, r, app.stencil_inverse, weights.data()));
+    EXPECT_TRUE(rbf_stencil_mask(params.data(), s, settings(pd, r), scratch, weights.data()));
     return weights;
   }
 
@@ -45,7 +65,7 @@ constexpr double ROUNDING = 1e-11;     // "equal up to rounding" for masks of or
 TEST_F(RbfStencil, SystemRowsForTheFirstUniformStencil) {
   const auto params = uniform_params(4, 1.0);
   Matrix a = matrix_alloc(6, 6);
-  fill_stencil_system(a, params.data(), 4, 1, 1.0);
+  fill_stencil_system(a, params.data(), 4, settings(1, 1.0));
   const std::vector<std::string>& rows = UNIFORM_RBF4_SYSTEM_ROWS;
   for (int i = 1; i <= 6; ++i) {
     std::string line;
@@ -113,14 +133,13 @@ TEST_F(RbfStencil, HighDegreesGiveThePolynomialMasks) {
 }
 
 TEST_F(RbfStencil, FullDegreeLeavesNoRadialPart) {
-  const Point points[6] = {{3, -1, 0, 0}, {5, 2, 0, 0}, {11, 4, 0, 0},
-                           {13, 9, 0, 0}, {2, 7, 0, 0}, {-4, 1, 0, 0}};
+  const curvix::PlanarPoint points[6] = {{3, -1}, {5, 2}, {11, 4}, {13, 9}, {2, 7}, {-4, 1}};
   for (const int s : {4, 6}) {
     const int pd = s - 1;
     const auto params = uniform_params(s, 1.0);
-    ASSERT_TRUE(invert_stencil(params.data(), s, pd, 1.0, app.stencil_inverse));
+    ASSERT_TRUE(invert_stencil(params.data(), s, settings(pd, 1.0), scratch.inverse));
     std::array<RbfCoefficient, STENCIL_SYSTEM_MAX> coefficients{};
-    stencil_coefficients(app.stencil_inverse, points, s, pd, coefficients.data());
+    stencil_coefficients(scratch.inverse, points, s, pd, coefficients.data());
     for (int m = 0; m < s; ++m) {
       EXPECT_NEAR(coefficients[static_cast<std::size_t>(pd + 1 + m)].x, 0.0, 1e-9) << s;
       EXPECT_NEAR(coefficients[static_cast<std::size_t>(pd + 1 + m)].y, 0.0, 1e-9) << s;
@@ -162,10 +181,10 @@ TEST_F(RbfStencil, SystemsThatCannotBeInvertedAreRefused) {
   weights.fill(9.0);
   const auto four = uniform_params(4, 1.0);
   const auto six = uniform_params(6, 1.0);
-  EXPECT_FALSE(rbf_stencil_mask(four.data(), 4, 4, 1.0, app.stencil_inverse, weights.data()));
-  EXPECT_FALSE(rbf_stencil_mask(six.data(), 6, 6, 1.0, app.stencil_inverse, weights.data()));
+  EXPECT_FALSE(rbf_stencil_mask(four.data(), 4, settings(4, 1.0), scratch, weights.data()));
+  EXPECT_FALSE(rbf_stencil_mask(six.data(), 6, settings(6, 1.0), scratch, weights.data()));
   const std::vector<double> repeated = {0.0, 1.0, 1.0, 2.0};
-  EXPECT_FALSE(rbf_stencil_mask(repeated.data(), 4, 1, 1.0, app.stencil_inverse, weights.data()));
+  EXPECT_FALSE(rbf_stencil_mask(repeated.data(), 4, settings(1, 1.0), scratch, weights.data()));
   EXPECT_EQ(weights[0], 9.0);
 
   EXPECT_TRUE(stencil_system_admissible(four.data(), 4, 3));
@@ -178,9 +197,9 @@ TEST_F(RbfStencil, SystemsThatCannotBeInvertedAreRefused) {
   EXPECT_TRUE(stencil_system_fits(6, 93));
   EXPECT_FALSE(stencil_system_fits(6, 94));
   EXPECT_FALSE(stencil_system_fits(6, 2147483647));
-  app.stencil_inverse[0][0] = 5.0;
-  EXPECT_FALSE(invert_stencil(four.data(), 4, 96, 1.0, app.stencil_inverse));
-  EXPECT_EQ(app.stencil_inverse[0][0], 5.0);
+  scratch.inverse[0][0] = 5.0;
+  EXPECT_FALSE(invert_stencil(four.data(), 4, settings(96, 1.0), scratch.inverse));
+  EXPECT_EQ(scratch.inverse[0][0], 5.0);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // RBF4 and RBF6 steps: inserted points, stencil parameter values, stationary
 // mode, the trace on the console and in the file, and refused steps.
 
-#include "subdivision/rbf_subdivision.h"
+#include "app/stencil_inserts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "curves/knots.h"
-#include "curves/rbf_curve.h"
-#include "subdivision/subdivision.h"
+#include "app/knots.h"
+#include "app/rbf_curve_drawing.h"
+#include "app/subdivision_steps.h"
 #include "subdivision_test_support.h"
 
 namespace {

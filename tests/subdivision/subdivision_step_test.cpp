@@ -1,16 +1,19 @@
 // The shared step frame, exercised through the D-D and NR4 schemes, which need
 // no numerics: guard, closed stencils, assembly, commit and the frame drawn.
 
-#include "subdivision/subdivision.h"
+#include "app/subdivision_steps.h"
 
 #include <cstring>
 
 #include "app/gl_drawing.h"
-#include "curves/knots.h"
+#include "app/knots.h"
+#include "app/stencil_inserts.h"
 #include "subdivision/four_point_rule.h"
 #include "subdivision_test_support.h"
 
 namespace {
+
+using curvix::DD_TENSION;
 
 using namespace subdivision_test;
 

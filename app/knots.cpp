@@ -1,4 +1,4 @@
-#include "curves/knots.h"
+#include "app/knots.h"
 
 #include <cmath>
 

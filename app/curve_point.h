@@ -1,9 +1,10 @@
 #pragma once
-// Types shared by the curve evaluators and the RBF subdivision.
+// The program's limits and storage for the curves it draws.
 
 #include <array>
 
 #include "app/point.h"
+#include "curves/rbf_settings.h"
 
 constexpr int MAX_CURVE_POINTS = 200;  // largest polygon whose curves are solved and drawn
 constexpr int CURVE_SEGMENTS = 500;    // a drawn curve is a strip of CURVE_SEGMENTS + 1 samples
@@ -15,11 +16,7 @@ struct CurvePoint {
   double z = 0.0;  // always 0
 };
 
-// One x/y coefficient pair of an RBF interpolant.
-struct RbfCoefficient {
-  double x = 0.0;
-  double y = 0.0;
-};
+using RbfCoefficient = curvix::RbfCoefficient;
 
 // Entries 0..pd: polynomial coefficients; pd + 1 ..: weights of the translates.
 using RbfCoefficientTable = std::array<RbfCoefficient, MAX_POINTS>;

@@ -2,7 +2,7 @@
 // One level of interpolatory subdivision of the working polygon, treated as
 // closed: every old point stays, one new point is inserted after each. Each
 // step draws its own frame (saved polygon, previous level, new level), swaps
-// the buffers and ends with rbf_solve; subdivision_step.h describes the frame.
+// the buffers and ends with rbf_solve; subdivision_frame.h describes the frame.
 // A step that would exceed MAX_POINTS points is refused silently.
 
 // One RBF4 (stencil_size 4) or RBF6 (stencil_size 6) step; halves app.r when

@@ -1,14 +1,14 @@
 #pragma once
 // The one step frame that every subdivision scheme runs.
 //
-// A step refines app.points, treated as closed, by one level: old point i
-// stays at index 2i and the scheme's point is inserted at 2i + 1, between old
-// points i and i + 1 (the last one between the last and the first point). In
-// this order it
+// A step refines app.points, treated as closed, by one level with the
+// library (old point i stays at index 2i and the scheme's point is inserted at
+// 2i + 1, between old points i and i + 1, the last one between the last and
+// the first point). In this order it
 //   1. refuses at once when the result would exceed MAX_POINTS points;
-//   2. for each old point gathers the stencil (and, for schemes that use them,
-//      the stencil's parameter values) and builds the next level in
-//      app.refined_points;
+//   2. refines the level (the library traces RBF stencils to the trace
+//      observer while app.trace_on) and leaves the last stencil it gathered
+//      in app.stencil_points (and, for the RBF schemes, app.stencil_params);
 //   3. draws the saved polygon (in whatever colour is current) and the old
 //      level in PREVIOUS_LEVEL_COLOUR;
 //   4. commits: the count doubles, the spacing h halves, the coordinates are
@@ -20,18 +20,12 @@
 // highlight. All strips are open although the stencils are closed.
 
 #include "app/colours.h"
-#include "app/point.h"
-
-// The point inserted after old point i, computed from app.stencil_points[0 ..
-// stencil_size - 1] (and app.stencil_params for schemes that record them).
-// Returns false when the scheme cannot compute it; the step is then refused.
-using InsertRule = bool (*)(int i, int stencil_size, Point& inserted);
+#include "subdivision/refine_level.h"
 
 // What a scheme supplies to the frame; everything else is shared.
 struct SubdivisionScheme {
-  int stencil_size;               // old points per inserted point; even, 2..MAX_POINTS
-  bool records_parameters;        // fill app.stencil_params for every stencil
-  InsertRule insert;              // the inserted point of one stencil
+  SchemeKind kind;
+  int stencil_size;               // old points per RBF stencil; even, 2..MAX_POINTS
   Colour level_colour;            // colour of the new level's strip
   bool halves_r_when_stationary;  // stationary mode: r follows the spacing
 };

@@ -1,0 +1,12 @@
+#include "app/planar_buffer.h"
+
+#include <array>
+
+// One buffer for the whole program: every caller hands it to the library at
+// once and is done with it before the next conversion.
+const curvix::PlanarPoint* planar_points(const Point* points, int count) {
+  static std::array<curvix::PlanarPoint, MAX_POINTS> buffer;
+  for (int i = 0; i < count; ++i)
+    buffer[static_cast<std::size_t>(i)] = curvix::PlanarPoint{points[i].x, points[i].y};
+  return buffer.data();
+}

@@ -1,0 +1,45 @@
+#pragma once
+// One level of interpolatory subdivision of a closed polygon: every old point
+// stays, one new point is inserted after each, from the stencil of old points
+// around the gap (see closed_stencil.h for how stencils wrap).
+
+#include "curves/planar_point.h"
+#include "curves/rbf_settings.h"
+#include "subdivision/scheme_kind.h"
+#include "subdivision/stencil_buffers.h"
+#include "subdivision/stencil_observer.h"
+
+namespace curvix {
+
+// The scheme and everything its arithmetic depends on.
+struct SubdivisionSettings {
+  SchemeKind scheme = SCHEME_RBF4;
+  RbfSettings rbf;           // RBF4 and RBF6
+  int rbf_stencil_size = 0;  // points per RBF stencil, even and >= 2; 0 takes 4 (RBF4) or 6 (RBF6)
+  double tension = 0.125;    // NR4; D-D always uses DD_TENSION
+};
+
+// How a refinement ended. A refusal before any stencil (an unusable stencil
+// size) has failed_stencil -1.
+struct RefineResult {
+  bool refined = false;
+  int failed_stencil = -1;  // when not refined: the old point whose stencil failed
+};
+
+// The points per stencil the settings ask for: FOUR_POINT_STENCIL for NR4 and
+// D-D, the RBF stencil size otherwise.
+int stencil_size_of(const SubdivisionSettings& settings);
+
+// Refines points[0..n-1] at parameter values t[0..n-1] with spacing h into
+// out[0 .. 2n - 1]: out[2i] = points[i], out[2i + 1] the point the scheme
+// inserts after old point i, stencils in increasing i. Parameter values serve
+// only the RBF schemes' stencils. The observer, when given, is shown every RBF
+// stencil (see stencil_observer.h). Returns refined = false at the first
+// stencil whose RBF system cannot be inverted (out is then partly written), or
+// when the stencil size is not even and >= 2. `scratch` holds the last
+// stencil afterwards.
+RefineResult refine_closed_polygon(const PlanarPoint* points, const double* t, int n, double h,
+                                   const SubdivisionSettings& settings, StencilScratch& scratch,
+                                   StencilObserver* observer, PlanarPoint* out);
+
+}  // namespace curvix
