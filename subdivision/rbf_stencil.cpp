@@ -47,12 +47,10 @@ void fill_stencil_system(Matrix& a, const double* params, int s, const RbfSettin
   }
 }
 
+// Only the inverse left in a is used; the solver's inverse-only passes give
+// it bit for bit as a solve with identity right-hand sides would.
 bool invert_in_place(Matrix& a, int k) {
-  Matrix b = matrix_alloc(k, k);
-  for (int i = 1; i <= k; ++i) b[i][i] = 1.0;
-  const int solved = gauss_jordan_solve(a, k, b, k);
-  matrix_free(b, k);
-  return solved == 1;
+  return gauss_jordan_invert(a, k) == 1;
 }
 
 void store_stencil_inverse(const Matrix& a, int k, StencilInverse& inverse) {
