@@ -4,6 +4,8 @@
 #   scripts/install_deps.sh           building and running the program
 #   scripts/install_deps.sh --test    also the unit and real-window tests
 #   scripts/install_deps.sh --font    also regenerating the font (tools/)
+#   scripts/install_deps.sh --cross   also the aarch64 cross build and qemu-user
+#   scripts/install_deps.sh --clang   also Clang
 set -euo pipefail
 
 packages=(build-essential cmake pkg-config freeglut3-dev libgl1-mesa-dev libglu1-mesa-dev
@@ -11,8 +13,10 @@ packages=(build-essential cmake pkg-config freeglut3-dev libgl1-mesa-dev libglu1
 case "${1:-}" in
   --test) packages+=(xvfb xfonts-base xdotool libx11-dev libpng-dev) ;;
   --font) packages+=(fonts-ebgaramond libfreetype-dev) ;;
+  --cross) packages+=(g++-aarch64-linux-gnu qemu-user) ;;
+  --clang) packages+=(clang) ;;
   "") ;;
-  *) echo "install_deps.sh: unknown option '$1' (expected --test or --font)" >&2; exit 2 ;;
+  *) echo "install_deps.sh: unknown option '$1' (expected --test, --font, --cross or --clang)" >&2; exit 2 ;;
 esac
 
 missing=()
