@@ -1,9 +1,13 @@
 // Whole per-event paths at the program's limits, against the GL stand-in with
 // recording off: one drag motion event with a curve shown at N = 200 (the
 // solve in the motion callback plus the whole redisplay), and one subdivision
-// command from 250 to 500 points with each scheme.
+// command from 250 to 500 points with each scheme. Each runs twice: with the
+// widest vectors this processor has, and on the portable path alone (the
+// baseline width every processor has), as on an ARM machine or in a browser.
 
 #include <benchmark/benchmark.h>
+
+#include <string>
 
 #include "app/app_state.h"
 #include "app/commands.h"
@@ -11,6 +15,7 @@
 #include "app/point_editing.h"
 #include "app/scene.h"
 #include "gl_recorder.h"
+#include "linalg/vector_isa.h"
 #include "random_polygon.h"
 
 namespace {
@@ -22,8 +27,30 @@ void set_up_polygon(int n) {
   app.saved = app.points;
 }
 
+constexpr int WIDEST = 0;    // second argument: the widest vectors available
+constexpr int PORTABLE = 1;  // second argument: the baseline width only
+
+// Holds the process to the chosen vector path while a benchmark runs.
+class VectorPath {
+ public:
+  explicit VectorPath(const benchmark::State& state) : portable_(state.range(1) == PORTABLE) {
+    if (portable_) limit_vector_isa(VECTOR_BASELINE);
+  }
+  ~VectorPath() { limit_vector_isa(VECTOR_AVX512); }
+  VectorPath(const VectorPath&) = delete;
+  VectorPath& operator=(const VectorPath&) = delete;
+
+  std::string label(const char* name) const {
+    return std::string(name) + (portable_ ? ", portable" : "");
+  }
+
+ private:
+  bool portable_;
+};
+
 // One motion event of a drag of point 100 and the redisplay it asks for.
 void BM_DragMotionEvent(benchmark::State& state) {
+  const VectorPath path(state);
   set_up_polygon(MAX_CURVE_POINTS);
   app.curve_mode = static_cast<CurveMode>(state.range(0));
   app.selected = 100;
@@ -34,20 +61,18 @@ void BM_DragMotionEvent(benchmark::State& state) {
     on_display();
     ++step;
   }
-  state.SetLabel(state.range(0) == CURVE_LAGRANGE ? "lagrange"
-                 : state.range(0) == CURVE_BEZIER ? "bezier"
-                 : state.range(0) == CURVE_RBF    ? "rbf"
-                                                  : "none");
+  state.SetLabel(path.label(state.range(0) == CURVE_LAGRANGE ? "lagrange"
+                            : state.range(0) == CURVE_BEZIER ? "bezier"
+                            : state.range(0) == CURVE_RBF    ? "rbf"
+                                                             : "none"));
 }
 BENCHMARK(BM_DragMotionEvent)
-    ->Arg(CURVE_NONE)
-    ->Arg(CURVE_LAGRANGE)
-    ->Arg(CURVE_BEZIER)
-    ->Arg(CURVE_RBF)
+    ->ArgsProduct({{CURVE_NONE, CURVE_LAGRANGE, CURVE_BEZIER, CURVE_RBF}, {WIDEST, PORTABLE}})
     ->Unit(benchmark::kMillisecond);
 
 // One subdivision command ("s") from 250 to 500 points, trace off.
 void BM_SubdivisionCommand(benchmark::State& state) {
+  const VectorPath path(state);
   set_up_polygon(MAX_POINTS / 2);
   const auto scheme = static_cast<SchemeKind>(state.range(0));
   for (auto _ : state) {
@@ -63,13 +88,10 @@ void BM_SubdivisionCommand(benchmark::State& state) {
   }
   if (app.points.count != MAX_POINTS) state.SkipWithError("the step did not run");
   const char* names[] = {"rbf4", "rbf6", "nr4", "dd"};
-  state.SetLabel(names[state.range(0)]);
+  state.SetLabel(path.label(names[state.range(0)]));
 }
 BENCHMARK(BM_SubdivisionCommand)
-    ->Arg(SCHEME_RBF4)
-    ->Arg(SCHEME_RBF6)
-    ->Arg(SCHEME_NR4)
-    ->Arg(SCHEME_DD)
+    ->ArgsProduct({{SCHEME_RBF4, SCHEME_RBF6, SCHEME_NR4, SCHEME_DD}, {WIDEST, PORTABLE}})
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

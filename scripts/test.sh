@@ -3,6 +3,7 @@
 # and real-window tests under Xvfb), ending with CTest's summary.
 #   scripts/test.sh              release build in build/
 #   scripts/test.sh --sanitize   AddressSanitizer + UndefinedBehaviorSanitizer build in build-sanitize/
+#   scripts/test.sh --clang      the unit tests built with Clang in build-clang/
 # CURVIX_WERROR=ON (set by CI) turns compiler warnings into errors.
 #
 # build/ is the run command's folder too: this script only adds options that
@@ -13,7 +14,14 @@ cd "$(dirname "$0")/.."
 bash scripts/install_deps.sh --test
 
 options=(-DCURVIX_REQUIRE_WINDOW_TESTS=ON -DCURVIX_WERROR="${CURVIX_WERROR:-OFF}")
-if [[ "${1:-}" == "--sanitize" ]]; then
+labels=()
+if [[ "${1:-}" == "--clang" ]]; then
+  bash scripts/install_deps.sh --clang
+  build=build-clang
+  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=clang++ \
+        -DCURVIX_BENCHMARKS=OFF "${options[@]}"
+  labels=(-L unit)
+elif [[ "${1:-}" == "--sanitize" ]]; then
   build=build-sanitize
   cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCURVIX_SANITIZE=ON \
         -DCURVIX_BENCHMARKS=OFF "${options[@]}"
@@ -22,4 +30,4 @@ else
   cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release "${options[@]}"
 fi
 cmake --build "$build" -j"$(nproc)"
-ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
+ctest --test-dir "$build" --output-on-failure -j"$(nproc)" "${labels[@]}"
