@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <memory>
 #include <string>
 
@@ -309,8 +310,8 @@ LabFailure analyse_rule(const std::vector<double>& weights, int depth, Smoothnes
           "not a binary interpolatory rule: give an even number (2 or more) of finite "
           "weights");
     case SmoothnessStatus::not_convergent:
-      out.holder_lower = NAN;
-      out.holder_upper = NAN;
+      out.holder_lower = std::numeric_limits<double>::quiet_NaN();
+      out.holder_upper = std::numeric_limits<double>::quiet_NaN();
       out.notes = report.notes;
       out.notes.push_back(
           "the weights do not sum to 1 (even up to rounding): the scheme does not "

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include "subdivision/holder_regularity.h"
@@ -132,7 +133,8 @@ TEST(Smoothness, BrokenRulesAreReportedNotAnalysed) {
   for (double& tap : scaled.taps) tap *= 0.6;
   EXPECT_EQ(count_sum_rules(scaled).within_rounding, 0);
   EXPECT_EQ(analyse_smoothness({0.5, 0.5, 0.1}).status, SmoothnessStatus::invalid_rule);
-  EXPECT_EQ(analyse_smoothness({0.5, NAN}).status, SmoothnessStatus::invalid_rule);
+  EXPECT_EQ(analyse_smoothness({0.5, std::numeric_limits<double>::quiet_NaN()}).status,
+            SmoothnessStatus::invalid_rule);
 }
 
 TEST(MaskMoments, ReproductionAtNonUniformNodes) {
