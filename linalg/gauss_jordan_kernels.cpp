@@ -1,6 +1,8 @@
 #include "linalg/gauss_jordan_kernels.h"
 
+#if defined(__x86_64__)
 #include <immintrin.h>
+#endif
 
 #include <cmath>
 
@@ -28,8 +30,10 @@
 namespace {
 
 constexpr double NO_CANDIDATE = -1.0;  // below every magnitude: the row offers no pivot
-constexpr int MAX_BATCH = 16;          // most eliminations eliminate_many takes at once
-constexpr int LANES = 4;               // independent accumulators or element groups per sweep
+#if defined(__x86_64__)
+constexpr int MAX_BATCH = 16;  // most eliminations eliminate_many takes at once
+constexpr int LANES = 4;       // independent accumulators or element groups per sweep
+#endif
 
 // ------------------------------------------------------------------ Scalar kernels
 
@@ -61,6 +65,8 @@ void eliminate_many_scalar(double* row, const double* const* pivots, const doubl
   }
 }
 
+// Other targets (WebAssembly) build the scalar kernels alone.
+#if defined(__x86_64__)
 // ------------------------------------------------------------------ AVX2 kernels
 
 constexpr int AVX2_DOUBLES = 4;
@@ -286,29 +292,39 @@ __attribute__((target("avx512f"))) void eliminate_many_avx512(double* row,
   }
 }
 
+#endif
+
 // ------------------------------------------------------------------ Dispatch
 
 constexpr GaussJordanKernels SCALAR_KERNELS{"scalar", scale_scalar, search_scalar,
                                             eliminate_and_search_scalar, eliminate_many_scalar};
+#if defined(__x86_64__)
 constexpr GaussJordanKernels AVX2_KERNELS{"avx2", scale_avx2, search_avx2,
                                           eliminate_and_search_avx2, eliminate_many_avx2};
 constexpr GaussJordanKernels AVX512_KERNELS{"avx512", scale_avx512, search_avx512,
                                             eliminate_and_search_avx512, eliminate_many_avx512};
+#endif
 
 }  // namespace
 
 const GaussJordanKernels* gauss_jordan_kernels(KernelLevel level) {
+#if !defined(__x86_64__)
+  return level == KernelLevel::SCALAR ? &SCALAR_KERNELS : nullptr;
+#else
   switch (level) {
     case KernelLevel::SCALAR: return &SCALAR_KERNELS;
     case KernelLevel::AVX2: return __builtin_cpu_supports("avx2") ? &AVX2_KERNELS : nullptr;
     case KernelLevel::AVX512: return __builtin_cpu_supports("avx512f") ? &AVX512_KERNELS : nullptr;
   }
   return nullptr;
+#endif
 }
 
 const GaussJordanKernels& best_gauss_jordan_kernels() {
   static const GaussJordanKernels& best = []() -> const GaussJordanKernels& {
+#if defined(__x86_64__)
     __builtin_cpu_init();  // harmless after start-up; needed if first called before main
+#endif
     for (KernelLevel level : {KernelLevel::AVX512, KernelLevel::AVX2}) {
       if (const GaussJordanKernels* kernels = gauss_jordan_kernels(level)) return *kernels;
     }
