@@ -189,8 +189,9 @@ const curvixPage = {
       consoleInput.blur();
     return true;
   },
-  handled(event, begin, end) {
-    if (event && event.type === 'mousemove' && (event.buttons & 1) !== 0)
+  // `delivered`: a motion callback ran for this event (an unchanged position calls none).
+  handled(event, begin, end, delivered) {
+    if (delivered && event.type === 'mousemove' && (event.buttons & 1) !== 0)
       dragTiming.pending = {begin: begin, handlerEnd: end};
     if (!ended) renderStatus();
   },

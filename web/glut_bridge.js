@@ -25,27 +25,32 @@
     return function(event) {
       if (!page.admits(event)) return;
       var started = performance.now();
-      callProgram(function() { handler(event); });
-      page.handled(event, started, performance.now());
+      var delivered = false;
+      callProgram(function() { delivered = handler(event) === true; });
+      page.handled(event, started, performance.now(), delivered);
     };
   }
 
   // Emscripten's GLUT passes the position before the move to the motion
   // callbacks; a window system passes the position the pointer moved to.
+  // True when a callback was called.
   function onMousemove(event) {
     var lastX = Browser.mouseX;
     var lastY = Browser.mouseY;
     Browser.calculateMouseEvent(event);
     var x = Browser.mouseX;
     var y = Browser.mouseY;
-    if (x == lastX && y == lastY) return;
+    if (x == lastX && y == lastY) return false;
     if (GLUT.buttons == 0 && event.target == Module['canvas'] && GLUT.passiveMotionFunc) {
       event.preventDefault();
       getWasmTableEntry(GLUT.passiveMotionFunc)(x, y);
+      return true;
     } else if (GLUT.buttons != 0 && GLUT.motionFunc) {
       event.preventDefault();
       getWasmTableEntry(GLUT.motionFunc)(x, y);
+      return true;
     }
+    return false;
   }
 
   GLUT.onKeydown = gated(GLUT.onKeydown);
