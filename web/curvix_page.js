@@ -22,6 +22,7 @@ const STATUS_FIELDS = [
   ['scheme', 'scheme'], ['stationary', 'stationary'], ['tracing', 'tracing'],
   ['points', 'points'], ['curve', 'curve'], ['width', 'width'], ['height', 'height'],
 ];
+// Also in the status, not shown: the current font's registry slot.
 
 // What the program printed, kept apart from the typed echo and the page's notes
 // so a test can compare it with the desktop's output character for character.

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "app/app_state.h"
+#include "font/font_registry.h"
 
 namespace {
 
@@ -79,7 +80,8 @@ EMSCRIPTEN_KEEPALIVE const char* curvix_web_status() {
          field("points", std::to_string(app.points.count)) + "," +
          field("curve", quoted(curve_name(app.curve_mode))) + "," +
          field("width", std::to_string(app.window_width)) + "," +
-         field("height", std::to_string(app.window_height)) + "}";
+         field("height", std::to_string(app.window_height)) + "," +
+         field("font", std::to_string(font_registry().current)) + "}";
   return text.c_str();
 }
 

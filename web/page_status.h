@@ -6,7 +6,8 @@ extern "C" {
 
 // The current settings as one JSON object: basis, r, C, pd, w, scheme,
 // stationary, tracing, points (count), curve, width and height (of the
-// window). Numbers carry 17 significant digits, so they read back exactly.
+// window), and font: the registry slot of the current font, -1 for none
+// (start-up loads one). Numbers carry 17 significant digits, so they read back exactly.
 // The text stays valid until the next call.
 const char* curvix_web_status();
 

@@ -38,6 +38,8 @@ describe('console, menu and the end of the program', () => {
     assert.ok(start.startsWith('Curvix tools by curvix@example.org 2002/12/27 \n'));
     assert.ok(start.includes('hj: decrease, increase W values in the NR4 subdivision scheme\n\n'));
     assert.equal(start.split('\n').length, 15);
+    // The font file came with the page: start-up loaded it into the first slot.
+    assert.equal((await curvix.status()).font, 0);
 
     // The right button opens the program's menu; the browser's stays away.
     await curvix.page.evaluate(() => {

@@ -30,6 +30,7 @@
 #include "app/console.h"
 #include "app/point_editing.h"
 #include "app/scene.h"
+#include "font/font_registry.h"
 #include "web/page_status.h"
 
 namespace {
@@ -107,8 +108,10 @@ int main(int argc, char** argv) {
     std::cerr << "session_replay: cannot read " << argv[1] << "\n";
     return 2;
   }
-  // What the program does before its first event: the help text, then the
-  // first reshape of the window at its initial size.
+  // What the program does before its first event: the font, the help text,
+  // then the first reshape of the window at its initial size.
+  font_system_init();
+  load_font(CURVIX_FONT_FILE);
   print_help();
   on_reshape(INITIAL_WINDOW_WIDTH, INITIAL_WINDOW_HEIGHT);
   Pointer pointer;
