@@ -66,7 +66,9 @@ test(`drag timing at ${POINT_COUNT} points, each curve`, async () => {
     points[0] = [x0 - MOVES, y0 + MOVES];
     const samples = await curvix.page.evaluate(() => window.curvixDragTiming.samples);
     assert.equal(samples.length, MOVES, `${curve}: one redisplay per motion`);
-    lines.push(`${curve.padEnd(17)}: work ${summary(samples.map((s) => s.work))}; ` +
+    const median = (key) => summary(samples.map((s) => s[key])).split(',')[0];
+    lines.push(`${curve.padEnd(17)}: work ${summary(samples.map((s) => s.work))} ` +
+               `(motion ${median('handler')}, display ${median('display')}); ` +
                `event to end of redisplay ${summary(samples.map((s) => s.total))}`);
   }
   const report = `Drag at ${POINT_COUNT} points, ${MOVES} motion events per curve:\n` +
