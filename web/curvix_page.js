@@ -16,23 +16,38 @@ const exitPanel = document.getElementById('exit-panel');
 
 const RIGHT_BUTTON = 2;  // DOM's and GLUT's number for the right button
 const RUNTIME_NOTICE = /^WARNING: using emscripten /;
-const MENU_OFFSET = 2;   // pixels: the releasing right button must not land on an entry
+const MENU_OFFSET = 2;  // pixels: the releasing right button must not land on an entry
 const STATUS_FIELDS = [
-  ['basis', 'basis'], ['r', 'r'], ['C', 'C'], ['pd', 'degree pd'], ['w', 'w'],
-  ['scheme', 'scheme'], ['stationary', 'stationary'], ['tracing', 'tracing'],
-  ['points', 'points'], ['curve', 'curve'], ['width', 'width'], ['height', 'height'],
+  ['basis', 'basis'],
+  ['r', 'r'],
+  ['C', 'C'],
+  ['pd', 'degree pd'],
+  ['w', 'w'],
+  ['scheme', 'scheme'],
+  ['stationary', 'stationary'],
+  ['tracing', 'tracing'],
+  ['points', 'points'],
+  ['curve', 'curve'],
+  ['width', 'width'],
+  ['height', 'height'],
 ];
 // Also in the status, not shown: the current font's registry slot.
 
 // What the program printed, kept apart from the typed echo and the page's notes
 // so a test can compare it with the desktop's output character for character.
-const transcript = {stdout: '', stderr: ''};
+const transcript = {
+  stdout: '',
+  stderr: ''
+};
 // Drag timing: each sample is one motion event of a drag and the redisplay it asked for.
-const dragTiming = {samples: [], pending: null};
+const dragTiming = {
+  samples: [],
+  pending: null
+};
 
-const typedBytes = [];  // typed characters the program has not read yet
-let resumeRead = null;  // the program's suspended read, while it waits for a line
-let pendingSize = null; // a resize that came while the program waited
+const typedBytes = [];   // typed characters the program has not read yet
+let resumeRead = null;   // the program's suspended read, while it waits for a line
+let pendingSize = null;  // a resize that came while the program waited
 let menuShown = false;
 let started = false;
 let ended = false;
@@ -68,8 +83,10 @@ function renderStatus() {
 
 function setWaiting(waiting) {
   consolePanel.classList.toggle('waiting', waiting);
-  if (waiting) consoleInput.focus();
-  else if (document.activeElement === consoleInput) consoleInput.blur();
+  if (waiting)
+    consoleInput.focus();
+  else if (document.activeElement === consoleInput)
+    consoleInput.blur();
 }
 
 function waitForInput(resume) {

@@ -13,7 +13,9 @@ mergeInto(LibraryManager.library, {
       try {
         var stream = SYSCALLS.getStreamFromFD(fd);
         var num = SYSCALLS.doReadv(stream, iov, iovcnt);
+        // clang-format off
         {{{ makeSetValue('pnum', 0, 'num', 'i32') }}};
+        // clang-format on
         return 0;
       } catch (e) {
         if (typeof FS == 'undefined' || !(e instanceof FS.ErrnoError)) throw e;
@@ -23,8 +25,9 @@ mergeInto(LibraryManager.library, {
     if (fd !== 0 || !Module['curvixWaitForInput']) return readNow();
     // On the rewind after the wait, handleSleep returns the value passed to
     // wakeUp without calling its argument again.
-    return Asyncify.handleSleep(function(wakeUp) {
+    function readWhenTyped(wakeUp) {
       Module['curvixWaitForInput'](function() { wakeUp(readNow()); });
-    });
+    }
+    return Asyncify.handleSleep(readWhenTyped);
   },
 });

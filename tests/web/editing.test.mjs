@@ -29,13 +29,11 @@ async function placeAll(curvix, points) {
   for (const [x, y] of points) await curvix.click(x, y);
 }
 
-function inkAround(pixels, [x, y], half = 3) {
-  return pixels.count(x, y, half, COLOURS.ink);
-}
+function inkAround(pixels, [x, y], half = 3) { return pixels.count(x, y, half, COLOURS.ink); }
 
 function colourAnywhere(pixels, colour) {
-  return pixels.count(pixels.width >> 1, pixels.height >> 1, Math.max(pixels.width, pixels.height),
-                      colour);
+  return pixels.count(
+      pixels.width >> 1, pixels.height >> 1, Math.max(pixels.width, pixels.height), colour);
 }
 
 describe('editing the control polygon', () => {
@@ -56,7 +54,8 @@ describe('editing the control polygon', () => {
     await curvix.settle();
     pixels = await curvix.pixels();
     assert.deepEqual(pixels.at(100, 101), COLOURS.background);
-    assert.ok(inkAround(pixels, [100, 100]) >= 16 && inkAround(pixels, [100, 100]) < MARKER_AREA - 6);
+    assert.ok(
+        inkAround(pixels, [100, 100]) >= 16 && inkAround(pixels, [100, 100]) < MARKER_AREA - 6);
 
     // While the button is held the marker follows the pointer to where it is now.
     await curvix.down(300, 100);
@@ -110,8 +109,9 @@ describe('editing the control polygon', () => {
       assert.ok(pixels.count(probe[0], probe[1], 25, COLOURS.curve) > 0, `${label}: not outside`);
     }
     // Each scheme in turn: the key a selects it, s draws the new level in its colour.
-    for (const [scheme, colour] of [['RBF6', RBF_LEVEL], ['NR4', FOUR_POINT_LEVEL],
-                                    ['D-D', FOUR_POINT_LEVEL], ['RBF4', RBF_LEVEL]]) {
+    for (const [scheme, colour] of [
+             ['RBF6', RBF_LEVEL], ['NR4', FOUR_POINT_LEVEL], ['D-D', FOUR_POINT_LEVEL],
+             ['RBF4', RBF_LEVEL]]) {
       await curvix.menu('reload');
       await curvix.key('a');
       assert.equal(await curvix.statusPanel('scheme'), scheme);
@@ -143,7 +143,9 @@ describe('editing the control polygon', () => {
     await curvix.page.mouse.up();
     await curvix.settle();
     const status = await curvix.status();
-    assert.ok(status.width < 700 && status.height < 520, `not reshaped: ${status.width}x${status.height}`);
+    assert.ok(
+        status.width < 700 && status.height < 520,
+        `not reshaped: ${status.width}x${status.height}`);
     assert.equal(await curvix.page.$eval('#canvas', (c) => c.width), status.width);
     assert.equal(await curvix.statusPanel('height'), String(status.height));
     // The picture follows: a point placed now shows where the pointer was.

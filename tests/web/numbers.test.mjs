@@ -18,22 +18,29 @@ const HEXAGON = [[400, 80], [560, 160], [560, 340], [400, 420], [240, 340], [240
 const SESSIONS = {
   'the square refined twice with RBF4, traced':
       {script: [...clicks(SQUARE), 'key p', 'key s', 'key s', 'points', 'status']},
-  'a hexagon refined with RBF6, traced, stationary':
-      {script: [...clicks(HEXAGON), 'key a', 'key n', 'key p', 'key s', 'points', 'key s',
-                'points', 'status']},
+  'a hexagon refined with RBF6, traced, stationary': {
+    script: [
+      ...clicks(HEXAGON), 'key a', 'key n', 'key p', 'key s', 'points', 'key s', 'points', 'status'
+    ]
+  },
   'the square refined with NR4 (tension raised) and then D-D': {
-    script: [...clicks(SQUARE), 'key a', 'key a', 'key j', 'key j', 'key s', 'points',
-             'key a', 'key s', 'points', 'status'],
+    script: [
+      ...clicks(SQUARE), 'key a', 'key a', 'key j', 'key j', 'key s', 'points', 'key a', 'key s',
+      'points', 'status'
+    ],
   },
   'basis, r, C and degree keys, traced RBF4 steps': {
-    script: [...clicks([...SQUARE, [200, 420]]), 'key b', 'key .', 'key .', 'key l', 'key w',
-             'key p', 'key s', 'points', 'key b', 'key ,', 'key k', 'key q', 'key s', 'points',
-             'status'],
+    script: [
+      ...clicks([...SQUARE, [200, 420]]), 'key b', 'key .', 'key .', 'key l', 'key w', 'key p',
+      'key s', 'points', 'key b', 'key ,', 'key k', 'key q', 'key s', 'points', 'status'
+    ],
   },
   'knot entry rejected then accepted, a drag, the RBF curve, a traced step': {
-    script: [...clicks(SQUARE), 'menu knot vectors', 'menu knot vectors', 'status',
-             'menu RBF interpolation', 'down 300 300', 'move 320 310', 'move 340 330',
-             'up 340 330', 'points', 'key p', 'key s', 'points', 'status'],
+    script: [
+      ...clicks(SQUARE), 'menu knot vectors', 'menu knot vectors', 'status',
+      'menu RBF interpolation', 'down 300 300', 'move 320 310', 'move 340 330', 'up 340 330',
+      'points', 'key p', 'key s', 'points', 'status'
+    ],
     typed: ['0 2 1', '0 0.5 1.7 3'],
   },
 };

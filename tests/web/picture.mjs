@@ -8,8 +8,9 @@ if (!output) {
   console.error('usage: node picture.mjs OUTPUT.png');
   process.exit(2);
 }
-const POINTS = [[120, 420], [200, 180], [330, 120], [470, 260], [560, 140], [690, 230],
-                [640, 450], [420, 500]];
+const POINTS = [
+  [120, 420], [200, 180], [330, 120], [470, 260], [560, 140], [690, 230], [640, 450], [420, 500]
+];
 
 const server = await startServer();
 const browser = await launchBrowser();

@@ -54,7 +54,9 @@ test(`drag timing at ${POINT_COUNT} points, each curve`, async () => {
   for (const curve of CURVES) {
     if (curve !== 'none') await curvix.menu(curve, 400, 300);
     assert.equal(await curvix.statusPanel('curve'), curve);
-    await curvix.page.evaluate(() => { window.curvixDragTiming.samples.length = 0; });
+    await curvix.page.evaluate(() => {
+      window.curvixDragTiming.samples.length = 0;
+    });
     const [x0, y0] = points[0];
     await curvix.down(x0, y0);
     for (let i = 1; i <= MOVES; ++i) {
@@ -67,14 +69,16 @@ test(`drag timing at ${POINT_COUNT} points, each curve`, async () => {
     const samples = await curvix.page.evaluate(() => window.curvixDragTiming.samples);
     assert.equal(samples.length, MOVES, `${curve}: one redisplay per motion`);
     const median = (key) => summary(samples.map((s) => s[key])).split(',')[0];
-    lines.push(`${curve.padEnd(17)}: work ${summary(samples.map((s) => s.work))} ` +
-               `(motion ${median('handler')}, display ${median('display')}); ` +
-               `event to end of redisplay ${summary(samples.map((s) => s.total))}`);
+    lines.push(
+        `${curve.padEnd(17)}: work ${summary(samples.map((s) => s.work))} ` +
+        `(motion ${median('handler')}, display ${median('display')}); ` +
+        `event to end of redisplay ${summary(samples.map((s) => s.total))}`);
   }
   const report = `Drag at ${POINT_COUNT} points, ${MOVES} motion events per curve:\n` +
-                 lines.join('\n') + '\n';
+      lines.join('\n') + '\n';
   console.log(report);
-  if (process.env.CURVIX_WEB_TIMING_FILE) fs.writeFileSync(process.env.CURVIX_WEB_TIMING_FILE, report);
+  if (process.env.CURVIX_WEB_TIMING_FILE)
+    fs.writeFileSync(process.env.CURVIX_WEB_TIMING_FILE, report);
   assert.deepEqual(curvix.errors, []);
   await curvix.page.close();
 });

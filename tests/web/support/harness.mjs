@@ -8,7 +8,6 @@ import http from 'node:http';
 import os from 'node:os';
 import path from 'node:path';
 import {fileURLToPath} from 'node:url';
-
 import {PNG} from 'pngjs';
 import puppeteer from 'puppeteer-core';
 
@@ -20,8 +19,11 @@ export const REPLAY = process.env.CURVIX_SESSION_REPLAY ||
 const CHROMIUM = process.env.CURVIX_CHROMIUM || '/usr/bin/chromium';
 
 const TYPES = {
-  '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css',
-  '.wasm': 'application/wasm', '.data': 'application/octet-stream',
+  '.html': 'text/html',
+  '.js': 'text/javascript',
+  '.css': 'text/css',
+  '.wasm': 'application/wasm',
+  '.data': 'application/octet-stream',
 };
 
 // Serves PAGE_DIR on 127.0.0.1 at a free port; resolves to {url, close}.
@@ -34,7 +36,8 @@ export function startServer() {
       response.end();
       return;
     }
-    response.writeHead(200, {'Content-Type': TYPES[path.extname(file)] || 'application/octet-stream'});
+    response.writeHead(
+        200, {'Content-Type': TYPES[path.extname(file)] || 'application/octet-stream'});
     fs.createReadStream(file).pipe(response);
   });
   return new Promise((resolve) => {
@@ -53,9 +56,14 @@ export async function launchBrowser() {
     headless: true,
     userDataDir: fs.mkdtempSync(path.join(os.tmpdir(), 'curvix-chromium-')),
     args: [
-      '--no-sandbox', '--use-angle=swiftshader', '--enable-unsafe-swiftshader',
-      '--disable-quic', '--no-first-run', '--disable-background-networking',
-      '--disable-component-update', '--disable-sync',
+      '--no-sandbox',
+      '--use-angle=swiftshader',
+      '--enable-unsafe-swiftshader',
+      '--disable-quic',
+      '--no-first-run',
+      '--disable-background-networking',
+      '--disable-component-update',
+      '--disable-sync',
     ],
   });
 }
@@ -72,8 +80,8 @@ export class CurvixPage {
     const errors = [];
     page.on('pageerror', (error) => errors.push(String(error.message || error)));
     await page.goto(url);
-    await page.waitForFunction(() => window.curvixTranscript.stdout.includes('D-D  :'),
-                               {timeout: 30000});
+    await page.waitForFunction(
+        () => window.curvixTranscript.stdout.includes('D-D  :'), {timeout: 30000});
     const self = new CurvixPage(page, errors);
     await self.settle();
     return self;
@@ -91,8 +99,9 @@ export class CurvixPage {
 
   // Two animation frames: any redisplay asked for has run.
   async settle() {
-    await this.page.evaluate(() => new Promise((resolve) =>
-        requestAnimationFrame(() => requestAnimationFrame(resolve))));
+    await this.page.evaluate(
+        () =>
+            new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
   }
 
   async move(x, y) {
@@ -116,8 +125,9 @@ export class CurvixPage {
   async drag(from, to, steps) {
     await this.down(from[0], from[1]);
     for (let i = 1; i <= steps; ++i) {
-      await this.move(Math.round(from[0] + (to[0] - from[0]) * i / steps),
-                      Math.round(from[1] + (to[1] - from[1]) * i / steps));
+      await this.move(
+          Math.round(from[0] + (to[0] - from[0]) * i / steps),
+          Math.round(from[1] + (to[1] - from[1]) * i / steps));
     }
     await this.up(to[0], to[1]);
     await this.settle();
@@ -147,18 +157,14 @@ export class CurvixPage {
     await this.settle();
   }
 
-  async status() {
-    return this.page.evaluate(() => Module.curvixStatus());
-  }
+  async status() { return this.page.evaluate(() => Module.curvixStatus()); }
   async statusPanel(key) {
     return this.page.$eval(`#status-${key}`, (element) => element.textContent);
   }
   async consoleText() {
     return this.page.$eval('#console-output', (element) => element.textContent);
   }
-  async stdout() {
-    return this.page.evaluate(() => window.curvixTranscript.stdout);
-  }
+  async stdout() { return this.page.evaluate(() => window.curvixTranscript.stdout); }
 
   // The canvas as shown on screen: {width, height, at(x, y) -> [r, g, b]}.
   async pixels() {

@@ -43,14 +43,18 @@ export async function runOnPage(curvix, script, typed = []) {
     const [verb, ...rest] = step.split(' ');
     const x = Number(rest[0]);
     const y = Number(rest[1]);
-    if (verb === 'move') await curvix.move(x, y);
-    else if (verb === 'down') await curvix.down(x, y);
-    else if (verb === 'up') await curvix.up(x, y);
-    else if (verb === 'key') await curvix.key(rest.join(' '));
+    if (verb === 'move')
+      await curvix.move(x, y);
+    else if (verb === 'down')
+      await curvix.down(x, y);
+    else if (verb === 'up')
+      await curvix.up(x, y);
+    else if (verb === 'key')
+      await curvix.key(rest.join(' '));
     else if (verb === 'menu') {
       await curvix.menu(rest.join(' '));
-      while (await curvix.page.evaluate(() => document.getElementById('console-panel')
-                                               .classList.contains('waiting'))) {
+      while (await curvix.page.evaluate(
+          () => document.getElementById('console-panel').classList.contains('waiting'))) {
         if (lines.length === 0) throw new Error('the program waits for a line the script lacks');
         await curvix.type(lines.shift());
       }
