@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Builds Curvix for the browser and serves the page.
+#   bash scripts/web.sh            install what is missing, build, serve on 127.0.0.1:8000
+#   bash scripts/web.sh --build    install and build only (build-web/web/ is the site)
+# The site is plain static files: build-web/web/ can be copied to any static host.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(emscripten node-acorn cmake make python3)
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$package")
+  fi
+done
+if [[ ${#missing[@]} -gt 0 ]]; then
+  echo "Installing: ${missing[*]}"
+  sudo=""
+  [[ $(id -u) -ne 0 ]] && sudo="sudo"
+  $sudo apt-get update -q
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+# Emscripten's JavaScript optimiser needs acorn; a Node.js that is not
+# Debian's own does not look in Debian's folder of node modules.
+acorn_dir=$(dpkg -L node-acorn | grep -m1 '/node_modules/acorn$\|/nodejs/acorn$' || true)
+[[ -n "$acorn_dir" ]] && export NODE_PATH="$(dirname "$acorn_dir")${NODE_PATH:+:$NODE_PATH}"
+
+mkdir -p build-web
+log=build-web/build.log
+emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release -DCURVIX_TESTS=OFF \
+  -DCURVIX_BENCHMARKS=OFF > "$log" 2>&1 || { cat "$log"; exit 1; }
+cmake --build build-web -j2 >> "$log" 2>&1 || { tail -40 "$log"; exit 1; }
+
+site=build-web/web
+echo "Built the page in $site/:"
+total=0
+for file in index.html curvix.css curvix_page.js curvix.js curvix.wasm curvix.data; do
+  size=$(stat -c %s "$site/$file")
+  total=$((total + size))
+  printf '  %-15s %8d bytes\n' "$file" "$size"
+done
+printf '  %-15s %8d bytes loaded by the page\n' "total" "$total"
+
+[[ "${1:-}" == "--build" ]] && exit 0
+echo "Serving Curvix on http://127.0.0.1:8000/ (Ctrl-C stops)"
+exec python3 -m http.server 8000 --bind 127.0.0.1 --directory "$site"

@@ -1,0 +1,201 @@
+// Shared by the browser journeys: a static server for the built page on a free
+// loopback port, headless Chromium with WebGL, and the ways a person uses the
+// page (pointer on the canvas, keys, the pop-up menu, the console input line),
+// plus what the checks read back (canvas pixels, panels, the transcript).
+
+import fs from 'node:fs';
+import http from 'node:http';
+import os from 'node:os';
+import path from 'node:path';
+import {fileURLToPath} from 'node:url';
+import {PNG} from 'pngjs';
+import puppeteer from 'puppeteer-core';
+
+const here = path.dirname(fileURLToPath(import.meta.url));
+export const SOURCE_DIR = path.resolve(here, '../../..');
+export const PAGE_DIR = process.env.CURVIX_WEB_DIR || path.join(SOURCE_DIR, 'build-web/web');
+export const REPLAY = process.env.CURVIX_SESSION_REPLAY ||
+    path.join(SOURCE_DIR, 'build-web-native/tests/web/session_replay');
+const CHROMIUM = process.env.CURVIX_CHROMIUM || '/usr/bin/chromium';
+
+const TYPES = {
+  '.html': 'text/html',
+  '.js': 'text/javascript',
+  '.css': 'text/css',
+  '.wasm': 'application/wasm',
+  '.data': 'application/octet-stream',
+};
+
+// Serves PAGE_DIR on 127.0.0.1 at a free port; resolves to {url, close}.
+export function startServer() {
+  const server = http.createServer((request, response) => {
+    const name = decodeURIComponent(new URL(request.url, 'http://x').pathname);
+    const file = path.join(PAGE_DIR, name === '/' ? 'index.html' : name);
+    if (!file.startsWith(PAGE_DIR) || !fs.existsSync(file) || fs.statSync(file).isDirectory()) {
+      response.writeHead(404);
+      response.end();
+      return;
+    }
+    response.writeHead(
+        200, {'Content-Type': TYPES[path.extname(file)] || 'application/octet-stream'});
+    fs.createReadStream(file).pipe(response);
+  });
+  return new Promise((resolve) => {
+    server.listen(0, '127.0.0.1', () => {
+      resolve({
+        url: `http://127.0.0.1:${server.address().port}/`,
+        close: () => new Promise((done) => server.close(done)),
+      });
+    });
+  });
+}
+
+export async function launchBrowser() {
+  return puppeteer.launch({
+    executablePath: CHROMIUM,
+    headless: true,
+    userDataDir: fs.mkdtempSync(path.join(os.tmpdir(), 'curvix-chromium-')),
+    args: [
+      '--no-sandbox',
+      '--use-angle=swiftshader',
+      '--enable-unsafe-swiftshader',
+      '--disable-quic',
+      '--no-first-run',
+      '--disable-background-networking',
+      '--disable-component-update',
+      '--disable-sync',
+    ],
+  });
+}
+
+export const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+
+// One open page with the program started. Coordinates given to its methods
+// are window pixels (x from the left, y down from the top), as the program
+// receives them.
+export class CurvixPage {
+  static async open(browser, url) {
+    const page = await browser.newPage();
+    await page.setViewport({width: 1320, height: 760});
+    const errors = [];
+    page.on('pageerror', (error) => errors.push(String(error.message || error)));
+    await page.goto(url);
+    await page.waitForFunction(
+        () => window.curvixTranscript.stdout.includes('D-D  :'), {timeout: 30000});
+    const self = new CurvixPage(page, errors);
+    await self.settle();
+    return self;
+  }
+
+  constructor(page, errors) {
+    this.page = page;
+    this.errors = errors;
+  }
+
+  async canvasOrigin() {
+    const box = await (await this.page.$('#canvas')).boundingBox();
+    return {x: box.x, y: box.y};
+  }
+
+  // Two animation frames: any redisplay asked for has run.
+  async settle() {
+    await this.page.evaluate(
+        () =>
+            new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
+  }
+
+  async move(x, y) {
+    const origin = await this.canvasOrigin();
+    await this.page.mouse.move(origin.x + x, origin.y + y);
+  }
+  async down(x, y) {
+    await this.move(x, y);
+    await this.page.mouse.down();
+  }
+  async up(x, y) {
+    await this.move(x, y);
+    await this.page.mouse.up();
+  }
+  async click(x, y) {
+    await this.down(x, y);
+    await this.up(x, y);
+    await this.settle();
+  }
+  // A drag in whole-pixel steps, one motion event each.
+  async drag(from, to, steps) {
+    await this.down(from[0], from[1]);
+    for (let i = 1; i <= steps; ++i) {
+      await this.move(
+          Math.round(from[0] + (to[0] - from[0]) * i / steps),
+          Math.round(from[1] + (to[1] - from[1]) * i / steps));
+    }
+    await this.up(to[0], to[1]);
+    await this.settle();
+  }
+  async key(character) {
+    await this.page.keyboard.press(character === '\x1b' ? 'Escape' : character);
+    await this.settle();
+  }
+
+  // Right click on the canvas at (x, y); resolves to the labels shown.
+  async openMenu(x = 700, y = 500) {
+    const origin = await this.canvasOrigin();
+    await this.page.mouse.click(origin.x + x, origin.y + y, {button: 'right'});
+    return this.page.$$eval('#menu:not([hidden]) li', (items) => items.map((i) => i.textContent));
+  }
+  async menu(label, x = 700, y = 500) {
+    const labels = await this.openMenu(x, y);
+    const index = labels.indexOf(label);
+    if (index < 0) throw new Error(`no menu entry "${label}" in [${labels}]`);
+    const items = await this.page.$$('#menu li');
+    await items[index].click();
+    await this.settle();
+  }
+  async type(line) {
+    await this.page.type('#console-input', line);
+    await this.page.keyboard.press('Enter');
+    await this.settle();
+  }
+
+  async status() { return this.page.evaluate(() => Module.curvixStatus()); }
+  async statusPanel(key) {
+    return this.page.$eval(`#status-${key}`, (element) => element.textContent);
+  }
+  async consoleText() {
+    return this.page.$eval('#console-output', (element) => element.textContent);
+  }
+  async stdout() { return this.page.evaluate(() => window.curvixTranscript.stdout); }
+
+  // The canvas as shown on screen: {width, height, at(x, y) -> [r, g, b]}.
+  async pixels() {
+    const canvas = await this.page.$('#canvas');
+    const png = PNG.sync.read(await canvas.screenshot({type: 'png'}));
+    return {
+      width: png.width,
+      height: png.height,
+      at(x, y) {
+        const i = (png.width * y + x) * 4;
+        return [png.data[i], png.data[i + 1], png.data[i + 2]];
+      },
+      // How many pixels in the square of half side `r` around (x, y) have `colour` (within 3).
+      count(x, y, r, colour) {
+        let n = 0;
+        for (let v = y - r; v <= y + r; ++v) {
+          for (let u = x - r; u <= x + r; ++u) {
+            if (u < 0 || v < 0 || u >= png.width || v >= png.height) continue;
+            const c = this.at(u, v);
+            if (c.every((value, k) => Math.abs(value - colour[k]) <= 3)) ++n;
+          }
+        }
+        return n;
+      },
+    };
+  }
+}
+
+// The colours the program draws with, as 8-bit values.
+export const COLOURS = {
+  background: [204, 204, 204],
+  ink: [77, 128, 26],
+  curve: [77, 0, 0],
+};

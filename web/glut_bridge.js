@@ -1,0 +1,116 @@
+// Runs inside the Emscripten module (--post-js), where GLUT, Browser, FS and
+// the exports are in scope, before main() registers anything. It puts the page
+// (web/curvix_page.js, Module.curvixPage) between the browser's input events
+// and the program's GLUT callbacks, and gives the page the few entry points it
+// needs: the menu, the reshape, the trace file and the status. It also fills a
+// gap of the GL emulation.
+(function() {
+var page = Module['curvixPage'];
+
+// The program ends through exit(), which unwinds the JS stack with an
+// ExitStatus; the page shows the status instead of an uncaught exception.
+function callProgram(call) {
+  try {
+    call();
+  } catch (e) {
+    if (e instanceof ExitStatus) {
+      page.exited(e.status);
+      return;
+    }
+    throw e;
+  }
+}
+
+function gated(handler) {
+  return function(event) {
+    if (!page.admits(event)) return;
+    var started = performance.now();
+    var delivered = false;
+    callProgram(function() { delivered = handler(event) === true; });
+    page.handled(event, started, performance.now(), delivered);
+  };
+}
+
+// Emscripten's GLUT passes the position before the move to the motion
+// callbacks; a window system passes the position the pointer moved to.
+// True when a callback was called.
+function onMousemove(event) {
+  var lastX = Browser.mouseX;
+  var lastY = Browser.mouseY;
+  Browser.calculateMouseEvent(event);
+  var x = Browser.mouseX;
+  var y = Browser.mouseY;
+  if (x == lastX && y == lastY) return false;
+  if (GLUT.buttons == 0 && event.target == Module['canvas'] && GLUT.passiveMotionFunc) {
+    event.preventDefault();
+    getWasmTableEntry(GLUT.passiveMotionFunc)(x, y);
+    return true;
+  } else if (GLUT.buttons != 0 && GLUT.motionFunc) {
+    event.preventDefault();
+    getWasmTableEntry(GLUT.motionFunc)(x, y);
+    return true;
+  }
+  return false;
+}
+
+GLUT.onKeydown = gated(GLUT.onKeydown);
+GLUT.onKeyup = gated(GLUT.onKeyup);
+GLUT.onMouseButtonDown = gated(GLUT.onMouseButtonDown);
+GLUT.onMouseButtonUp = gated(GLUT.onMouseButtonUp);
+GLUT.onMouseWheel = gated(GLUT.onMouseWheel);
+GLUT.onMousemove = gated(onMousemove);
+
+// Every redisplay runs through runIter; its end is what the drag timing measures.
+var runIter = Browser.mainLoop.runIter;
+Browser.mainLoop.runIter = function(func) {
+  var started = performance.now();
+  callProgram(function() { runIter.call(Browser.mainLoop, func); });
+  page.displayed(started, performance.now());
+};
+
+// The legacy-GL emulation has no GL_POLYGON. The program's polygons (the
+// filled point markers) are convex squares, which a triangle fan fills alike.
+var GL_TRIANGLE_FAN = 6;
+var GL_POLYGON = 9;
+var flush = GLImmediate.flush;
+GLImmediate.flush = function(numProvidedIndexes, startIndex, ptr) {
+  if (GLImmediate.mode === GL_POLYGON) GLImmediate.mode = GL_TRIANGLE_FAN;
+  return flush.call(GLImmediate, numProvidedIndexes, startIndex, ptr);
+};
+
+Module['curvixMenu'] = function() {
+  var entries = [];
+  for (var i = 0; i < _curvix_web_menu_size(); ++i)
+    entries.push(
+        {label: UTF8ToString(_curvix_web_menu_label(i)), value: _curvix_web_menu_value(i)});
+  return {button: _curvix_web_menu_button(), entries: entries};
+};
+Module['curvixSelectMenu'] = function(value) {
+  var started = performance.now();
+  callProgram(function() { _curvix_web_menu_select(value); });
+  page.handled(null, started, performance.now());
+};
+Module['curvixReshape'] = function(width, height) {
+  callProgram(function() { _glutReshapeWindow(width, height); });
+  page.handled(null, 0, 0);
+};
+Module['curvixStatusText'] = function() {
+  return UTF8ToString(_curvix_web_status());
+};
+Module['curvixPointsText'] = function() {
+  return UTF8ToString(_curvix_web_points());
+};
+Module['curvixStatus'] = function() {
+  return JSON.parse(Module['curvixStatusText']());
+};
+Module['curvixPoints'] = function() {
+  return JSON.parse(Module['curvixPointsText']());
+};
+Module['curvixReadFile'] = function(path) {
+  try {
+    return FS.readFile(path);
+  } catch (e) {
+    return null;
+  }
+};
+})();
