@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <memory>
+#include <vector>
+
+#include "linalg/vector_lanes.h"
 
 // A drawn curve makes (segments + 1) x m x (m - 1) divisions, about 20 million
 // for 500 segments at m = 200, and the divider's throughput bounds the time.
@@ -17,24 +19,22 @@ namespace curvix {
 
 namespace {
 
-// GCC vector types: element-wise IEEE arithmetic, a scalar operand applies to every lane.
-using Lanes2 = double __attribute__((vector_size(2 * sizeof(double))));  // one SSE2 register
-using Lanes4 = double __attribute__((vector_size(4 * sizeof(double))));  // one AVX2 register
-using Lanes8 = double __attribute__((vector_size(8 * sizeof(double))));  // one AVX-512 register
-
-template <typename Lanes>
+// The portable vectors of linalg/vector_lanes.h: element-wise IEEE
+// arithmetic, a scalar operand applies to every lane.
+template <int width>
 [[gnu::always_inline]] inline void lagrange_lanes(const PlanarPoint* points, const double* u, int m,
                                                   int segments, PlanarPoint* out) {
-  constexpr int width = sizeof(Lanes) / sizeof(double);
-  const Lanes ones = Lanes{} + 1.0;
+  using Lanes = ::Lanes<width>;
+  const Lanes ones = broadcast<width>(1.0);
   // s - u_j for the group's samples; one block per curve, aligned for its lanes.
-  const std::unique_ptr<Lanes[]> offsets(new Lanes[static_cast<std::size_t>(m)]);
+  std::vector<double> offsets(static_cast<std::size_t>(m) * width);
   for (int first = 0; first <= segments; first += width) {
     Lanes s;
     // Lanes past the last sample repeat it; their results are dropped.
     for (int lane = 0; lane < width; ++lane)
       s[lane] = curve_sample_parameter(u[0], u[m - 1], std::min(first + lane, segments), segments);
-    for (int j = 0; j < m; ++j) offsets[static_cast<std::size_t>(j)] = s - u[j];
+    for (int j = 0; j < m; ++j)
+      store_lanes<width>(&offsets[static_cast<std::size_t>(j) * width], s - u[j]);
 
     Lanes x{};
     Lanes y{};
@@ -42,7 +42,8 @@ template <typename Lanes>
       Lanes weight = ones;
       for (int j = 0; j < m; ++j) {
         if (j == i) continue;
-        weight = (offsets[static_cast<std::size_t>(j)] / (u[i] - u[j])) * weight;
+        const Lanes offset = load_lanes<width>(&offsets[static_cast<std::size_t>(j) * width]);
+        weight = (offset / (u[i] - u[j])) * weight;
       }
       x = x + weight * points[i].x;
       y = y + weight * points[i].y;
@@ -54,18 +55,18 @@ template <typename Lanes>
 
 void lagrange_baseline(const PlanarPoint* points, const double* u, int m, int segments,
                        PlanarPoint* out) {
-  lagrange_lanes<Lanes2>(points, u, m, segments, out);
+  lagrange_lanes<2>(points, u, m, segments, out);
 }
 
 #if CURVIX_X86_VECTORS
 [[gnu::target("avx2")]] void lagrange_avx2(const PlanarPoint* points, const double* u, int m,
                                            int segments, PlanarPoint* out) {
-  lagrange_lanes<Lanes4>(points, u, m, segments, out);
+  lagrange_lanes<4>(points, u, m, segments, out);
 }
 
 [[gnu::target("avx512f")]] void lagrange_avx512(const PlanarPoint* points, const double* u, int m,
                                                 int segments, PlanarPoint* out) {
-  lagrange_lanes<Lanes8>(points, u, m, segments, out);
+  lagrange_lanes<8>(points, u, m, segments, out);
 }
 #endif
 
