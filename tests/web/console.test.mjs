@@ -5,9 +5,9 @@ import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
-import {after, before, describe, test} from 'node:test';
+import {describe, test} from 'node:test';
 
-import {CurvixPage, launchBrowser, sleep, startServer} from './support/harness.mjs';
+import {sharedBrowser, sleep} from './support/harness.mjs';
 
 const MENU_LABELS = [
   'clear', 'reload', 'lagrange', 'bezier', 'RBF interpolation', 'subdivision', 'delete point',
@@ -15,18 +15,7 @@ const MENU_LABELS = [
 ];
 const SQUARE = [[100, 100], [300, 100], [300, 300], [100, 300]];
 
-let server;
-let browser;
-
-before(async () => {
-  server = await startServer();
-  browser = await launchBrowser();
-});
-
-after(async () => {
-  await browser?.close();
-  await server?.close();
-});
+const shared = sharedBrowser();
 
 async function isWaiting(curvix) {
   return curvix.page.$eval('#console-panel', (panel) => panel.classList.contains('waiting'));
@@ -36,7 +25,7 @@ describe('console, menu and the end of the program', () => {
   test(
       'help text, the menu in place of the browser\'s, knot entry, trace and download',
       async () => {
-        const curvix = await CurvixPage.open(browser, server.url);
+        const curvix = await shared.openPage();
         const start = await curvix.consoleText();
         assert.ok(start.startsWith('Curvix tools by curvix@example.org 2002/12/27 \n'));
         assert.ok(
@@ -105,7 +94,7 @@ describe('console, menu and the end of the program', () => {
 
   test('Escape ends with status 255, quit with 1; start again is a fresh program', async () => {
     for (const [how, status] of [['Escape', '255'], ['quit', '1']]) {
-      const curvix = await CurvixPage.open(browser, server.url);
+      const curvix = await shared.openPage();
       await curvix.click(200, 200);
       if (how === 'Escape')
         await curvix.key('\x1b');

@@ -3,27 +3,16 @@
 // window panel. Checked through the pixels on screen and the status panel.
 
 import assert from 'node:assert/strict';
-import {after, before, describe, test} from 'node:test';
+import {describe, test} from 'node:test';
 
-import {COLOURS, CurvixPage, launchBrowser, startServer} from './support/harness.mjs';
+import {COLOURS, sharedBrowser} from './support/harness.mjs';
 
 const SQUARE = [[100, 100], [300, 100], [300, 300], [100, 300]];
 const RBF_LEVEL = [26, 128, 77];         // the RBF schemes' new level
 const FOUR_POINT_LEVEL = [26, 77, 128];  // NR4's and D-D's new level
 const MARKER_AREA = 36;                  // pixels GL fills for a 6 x 6 marker square
 
-let server;
-let browser;
-
-before(async () => {
-  server = await startServer();
-  browser = await launchBrowser();
-});
-
-after(async () => {
-  await browser?.close();
-  await server?.close();
-});
+const shared = sharedBrowser();
 
 async function placeAll(curvix, points) {
   for (const [x, y] of points) await curvix.click(x, y);
@@ -38,7 +27,7 @@ function colourAnywhere(pixels, colour) {
 
 describe('editing the control polygon', () => {
   test('place, hover, drag, delete, clear and reload', async () => {
-    const curvix = await CurvixPage.open(browser, server.url);
+    const curvix = await shared.openPage();
     await placeAll(curvix, SQUARE.slice(0, 3));
     assert.equal(await curvix.statusPanel('points'), '3');
     await curvix.move(600, 500);  // off every marker: all filled
@@ -90,7 +79,7 @@ describe('editing the control polygon', () => {
   });
 
   test('each curve and each scheme shows in its colour', async () => {
-    const curvix = await CurvixPage.open(browser, server.url);
+    const curvix = await shared.openPage();
     await placeAll(curvix, SQUARE);
     await curvix.move(600, 500);
     assert.equal(colourAnywhere(await curvix.pixels(), COLOURS.curve), 0);
@@ -133,7 +122,7 @@ describe('editing the control polygon', () => {
   });
 
   test('resizing the window panel reshapes the window', async () => {
-    const curvix = await CurvixPage.open(browser, server.url);
+    const curvix = await shared.openPage();
     const panel = await (await curvix.page.$('#canvas-panel')).boundingBox();
     // The panel's own resize grip, in its lower right corner.
     const grip = [panel.x + panel.width - 4, panel.y + panel.height - 4];

@@ -7,9 +7,9 @@ import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
-import {after, before, describe, test} from 'node:test';
+import {describe, test} from 'node:test';
 
-import {CurvixPage, launchBrowser, sleep, startServer} from './support/harness.mjs';
+import {sharedBrowser, sleep} from './support/harness.mjs';
 import {clicks, runNative, runOnPage} from './support/session.mjs';
 
 const SQUARE = [[100, 100], [300, 100], [300, 300], [100, 300]];
@@ -45,24 +45,13 @@ const SESSIONS = {
   },
 };
 
-let server;
-let browser;
-
-before(async () => {
-  server = await startServer();
-  browser = await launchBrowser();
-});
-
-after(async () => {
-  await browser?.close();
-  await server?.close();
-});
+const shared = sharedBrowser();
 
 describe('the page computes what the desktop program computes', () => {
   for (const [name, session] of Object.entries(SESSIONS)) {
     test(name, async () => {
       const native = runNative(session.script, session.typed);
-      const curvix = await CurvixPage.open(browser, server.url);
+      const curvix = await shared.openPage();
       const onPage = await runOnPage(curvix, session.script, session.typed);
       assert.equal(onPage, native.stdout);
       assert.deepEqual(curvix.errors, []);
@@ -74,7 +63,7 @@ describe('the page computes what the desktop program computes', () => {
     const session = SESSIONS['the square refined twice with RBF4, traced'];
     const native = runNative(session.script);
     assert.ok(native.debug && native.debug.length > 0, 'the native run wrote no trace file');
-    const curvix = await CurvixPage.open(browser, server.url);
+    const curvix = await shared.openPage();
     await runOnPage(curvix, session.script);
     const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'curvix-download-'));
     const cdp = await curvix.page.createCDPSession();

@@ -6,26 +6,15 @@
 
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
-import {after, before, test} from 'node:test';
+import {test} from 'node:test';
 
-import {CurvixPage, launchBrowser, startServer} from './support/harness.mjs';
+import {sharedBrowser} from './support/harness.mjs';
 
 const POINT_COUNT = 200;
 const MOVES = 30;
 const CURVES = ['none', 'lagrange', 'bezier', 'RBF interpolation'];
 
-let server;
-let browser;
-
-before(async () => {
-  server = await startServer();
-  browser = await launchBrowser();
-});
-
-after(async () => {
-  await browser?.close();
-  await server?.close();
-});
+const shared = sharedBrowser();
 
 // 200 points on an ellipse, at least 8 pixels apart, so no click picks an earlier point.
 function ellipse() {
@@ -42,7 +31,7 @@ function summary(values) {
 }
 
 test(`drag timing at ${POINT_COUNT} points, each curve`, async () => {
-  const curvix = await CurvixPage.open(browser, server.url);
+  const curvix = await shared.openPage();
   const points = ellipse();
   for (const [x, y] of points) {
     await curvix.down(x, y);

@@ -7,6 +7,7 @@ import fs from 'node:fs';
 import http from 'node:http';
 import os from 'node:os';
 import path from 'node:path';
+import {after, before} from 'node:test';
 import {fileURLToPath} from 'node:url';
 import {PNG} from 'pngjs';
 import puppeteer from 'puppeteer-core';
@@ -199,3 +200,19 @@ export const COLOURS = {
   ink: [77, 128, 26],
   curve: [77, 0, 0],
 };
+
+// One server and one browser for a whole test file, started before its tests
+// and closed after them; openPage() opens a fresh program in a new page.
+export function sharedBrowser() {
+  const shared = {};
+  before(async () => {
+    shared.server = await startServer();
+    shared.browser = await launchBrowser();
+  });
+  after(async () => {
+    await shared.browser?.close();
+    await shared.server?.close();
+  });
+  shared.openPage = () => CurvixPage.open(shared.browser, shared.server.url);
+  return shared;
+}
