@@ -73,7 +73,8 @@ install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/fonts/OFL.tx
         DESTINATION ${CURVIX_INSTALL_DOCDIR})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/pictures
         DESTINATION ${CURVIX_INSTALL_DOCDIR}/docs
-        FILES_MATCHING PATTERN "*.png")
+        FILES_MATCHING PATTERN "*.png" PATTERN "*.svg")
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/examples DESTINATION ${CURVIX_INSTALL_DOCDIR}/docs)
 
 # ---------------------------------------------------------------- Debian package
 
