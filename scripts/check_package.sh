@@ -98,7 +98,8 @@ echo "   $readme_count rows compared"
 
 echo "== dpkg-deb -c $deb"
 contents=$(dpkg-deb -c "$deb" | awk '{ print $6 }')
-for file in ./usr/bin/curvix ./usr/bin/curvix-launcher ./usr/share/applications/curvix.desktop \
+for file in ./usr/bin/curvix ./usr/bin/curvix-lab ./usr/bin/curvix-launcher \
+            ./usr/share/applications/curvix.desktop \
             ./usr/share/icons/hicolor/scalable/apps/curvix.svg ./usr/share/man/man1/curvix.1.gz \
             ./usr/share/man/man1/curvix-launcher.1.gz \
             ./usr/share/curvix/fonts/garamond1.glf ./usr/share/curvix/fonts/OFL.txt \
@@ -157,6 +158,11 @@ echo "== curvix, no DISPLAY"
 status=0
 output=$(in_root /usr/bin/curvix 2>&1) || status=$?
 expect_no_display "curvix" "$output" "$status"
+
+echo "== curvix-lab, which needs no display at all"
+output=$(in_root /usr/bin/curvix-lab mask --scheme dd --format csv 2>&1) || fail "curvix-lab failed: $output"
+echo "   $(tail -1 <<< "$output")"
+[[ $output == *"-0.0625,0.5625,0.5625,-0.0625,1,3"* ]] || fail "curvix-lab printed no D-D mask"
 
 echo "== curvix-launcher as an ordinary user, no DISPLAY"
 in_root useradd --create-home student
