@@ -2,48 +2,50 @@
 
 namespace {
 
-struct OptionSpec {
+struct AcceptedOption {
   const char* name;
   bool takes_value;
 };
 
-const OptionSpec SETTINGS_OPTIONS[] = {{"--basis", true},  {"--r", true},     {"--c", true},
-                                       {"--pd", true},     {"--h", true},     {"--w", true},
-                                       {"--format", true}, {"--output", true}};
-const OptionSpec MASK_OPTIONS[] = {{"--scheme", true}, {"--params", true}, {"--sweep", true}};
-const OptionSpec REFINE_OPTIONS[] = {{"--scheme", true},
-                                     {"--levels", true},
-                                     {"--stationary", false},
-                                     {"--knots", true},
-                                     {"--all-levels", false}};
-const OptionSpec CURVE_OPTIONS[] = {{"--kind", true}, {"--samples", true}, {"--knots", true}};
-const OptionSpec SMOOTHNESS_OPTIONS[] = {
+const AcceptedOption SETTINGS_OPTIONS[] = {{"--basis", true},  {"--r", true},     {"--c", true},
+                                           {"--pd", true},     {"--h", true},     {"--w", true},
+                                           {"--format", true}, {"--output", true}};
+const AcceptedOption MASK_OPTIONS[] = {{"--scheme", true}, {"--params", true}, {"--sweep", true}};
+const AcceptedOption REFINE_OPTIONS[] = {{"--scheme", true},
+                                         {"--levels", true},
+                                         {"--stationary", false},
+                                         {"--knots", true},
+                                         {"--all-levels", false}};
+const AcceptedOption CURVE_OPTIONS[] = {{"--kind", true}, {"--samples", true}, {"--knots", true}};
+const AcceptedOption SMOOTHNESS_OPTIONS[] = {
     {"--scheme", true}, {"--weights", true}, {"--depth", true}};
 
-struct CommandSpec {
+struct CommandEntry {
   LabCommand command;
   const char* name;
-  const OptionSpec* options;
+  const AcceptedOption* options;
   std::size_t option_count;
   std::size_t max_operands;  // the INPUT file of refine and curve
 };
 
 template <std::size_t N>
-constexpr CommandSpec spec(LabCommand command, const char* name, const OptionSpec (&options)[N],
-                           std::size_t max_operands) {
+constexpr CommandEntry command_entry(LabCommand command, const char* name,
+                                     const AcceptedOption (&options)[N], std::size_t max_operands) {
   return {command, name, options, N, max_operands};
 }
 
-const CommandSpec COMMANDS[] = {spec(LabCommand::MASK, "mask", MASK_OPTIONS, 0),
-                                spec(LabCommand::REFINE, "refine", REFINE_OPTIONS, 1),
-                                spec(LabCommand::CURVE, "curve", CURVE_OPTIONS, 1),
-                                spec(LabCommand::SMOOTHNESS, "smoothness", SMOOTHNESS_OPTIONS, 0)};
+const CommandEntry COMMANDS[] = {
+    command_entry(LabCommand::MASK, "mask", MASK_OPTIONS, 0),
+    command_entry(LabCommand::REFINE, "refine", REFINE_OPTIONS, 1),
+    command_entry(LabCommand::CURVE, "curve", CURVE_OPTIONS, 1),
+    command_entry(LabCommand::SMOOTHNESS, "smoothness", SMOOTHNESS_OPTIONS, 0)};
 
 bool is_help(const std::string& arg) {
   return arg == "--help" || arg == "-h";
 }
 
-const OptionSpec* find_in(const OptionSpec* options, std::size_t count, const std::string& name) {
+const AcceptedOption* find_in(const AcceptedOption* options, std::size_t count,
+                              const std::string& name) {
   for (std::size_t i = 0; i < count; ++i) {
     if (name == options[i].name) return &options[i];
   }
@@ -51,14 +53,14 @@ const OptionSpec* find_in(const OptionSpec* options, std::size_t count, const st
 }
 
 // Every command takes the settings, --format and --output as well as its own options.
-const OptionSpec* find_option(const CommandSpec& command, const std::string& name) {
-  const OptionSpec* own = find_in(command.options, command.option_count, name);
+const AcceptedOption* find_option(const CommandEntry& command, const std::string& name) {
+  const AcceptedOption* own = find_in(command.options, command.option_count, name);
   if (own != nullptr) return own;
   return find_in(SETTINGS_OPTIONS, sizeof SETTINGS_OPTIONS / sizeof SETTINGS_OPTIONS[0], name);
 }
 
-const CommandSpec* find_command(const std::string& name) {
-  for (const CommandSpec& command : COMMANDS) {
+const CommandEntry* find_command(const std::string& name) {
+  for (const CommandEntry& command : COMMANDS) {
     if (name == command.name) return &command;
   }
   return nullptr;
@@ -69,12 +71,12 @@ bool looks_like_option(const std::string& arg) {
   return arg.size() > 1 && arg[0] == '-';
 }
 
-LabStatus take_option(const CommandSpec& command, const std::vector<std::string>& args,
+LabStatus take_option(const CommandEntry& command, const std::vector<std::string>& args,
                       std::size_t& i, ParsedCommandLine& parsed) {
   const std::string& arg = args[i];
   const std::size_t equals = arg.find('=');
   const std::string name = arg.substr(0, equals);
-  const OptionSpec* option = find_option(command, name);
+  const AcceptedOption* option = find_option(command, name);
   if (option == nullptr) return usage_error("unknown option '" + name + "'");
   if (!option->takes_value) {
     if (equals != std::string::npos) return usage_error("option '" + name + "' takes no value");
@@ -90,7 +92,7 @@ LabStatus take_option(const CommandSpec& command, const std::vector<std::string>
   return {};
 }
 
-LabStatus take_arguments(const CommandSpec& command, const std::vector<std::string>& args,
+LabStatus take_arguments(const CommandEntry& command, const std::vector<std::string>& args,
                          ParsedCommandLine& parsed) {
   for (std::size_t i = 1; i < args.size(); ++i) {
     if (looks_like_option(args[i])) {
@@ -108,8 +110,8 @@ LabStatus take_arguments(const CommandSpec& command, const std::vector<std::stri
 }  // namespace
 
 const char* command_name(LabCommand command) {
-  for (const CommandSpec& spec : COMMANDS) {
-    if (spec.command == command) return spec.name;
+  for (const CommandEntry& entry : COMMANDS) {
+    if (entry.command == command) return entry.name;
   }
   return "";
 }
@@ -120,7 +122,7 @@ LabStatus parse_command_line(const std::vector<std::string>& args, ParsedCommand
     parsed.help = true;
     return {};
   }
-  const CommandSpec* command = find_command(args[0]);
+  const CommandEntry* command = find_command(args[0]);
   if (command == nullptr) {
     const char* what = looks_like_option(args[0]) ? "option" : "command";
     return usage_error(std::string("unknown ") + what + " '" + args[0] +
