@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 #include <memory>
 #include <string>
@@ -11,6 +10,7 @@
 #include "curves/curve_sampling.h"
 #include "curves/lagrange_curve.h"
 #include "curves/rbf_curve.h"
+#include "lab/number_text.h"
 #include "subdivision/four_point_rule.h"
 #include "subdivision/mask_moments.h"
 #include "subdivision/rbf_stencil.h"
@@ -93,12 +93,6 @@ std::vector<double> uniform_values(int n, double h) {
   std::vector<double> t(static_cast<std::size_t>(n));
   for (int k = 0; k < n; ++k) t[static_cast<std::size_t>(k)] = static_cast<double>(k) * h;
   return t;
-}
-
-std::string number(double value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.6g", value);
-  return text;
 }
 
 LabFailure failed(const std::string& message) {
@@ -239,7 +233,7 @@ LabFailure refine_polygon(const RefineRequest& request, const std::vector<LabPoi
     if (watch.worst() > CONDITION_WARNING)
       out.warnings.push_back(
           "level " + std::to_string(l) + ": worst condition number of the stencil systems is " +
-          number(watch.worst()) + " (above 1e12: digits are being lost; try --stationary)");
+          short_number(watch.worst()) + " (above 1e12: digits are being lost; try --stationary)");
     level = std::move(next);
     h *= LEVEL_SPACING_FACTOR;
     t = uniform_values(2 * n, h);

@@ -1,23 +1,34 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that a task needs, but only those that are
 # missing, so a machine that has them all needs no network at all.
-#   scripts/install_deps.sh           building and running the program
-#   scripts/install_deps.sh --test    also the unit and real-window tests
-#   scripts/install_deps.sh --font    also regenerating the font (tools/)
-#   scripts/install_deps.sh --cross   also the aarch64 cross build and qemu-user
-#   scripts/install_deps.sh --clang   also Clang
+#   scripts/install_deps.sh             building and running the program
+# and, with any of these, also
+#   --test     the unit and real-window tests
+#   --font     regenerating the font (tools/)
+#   --cross    the aarch64 cross build and qemu-user
+#   --clang    Clang
+#   --web      the Emscripten build of the page
+#   --browser  headless Chromium for the browser tests
+#   --node     Node.js and npm from Debian (for a machine that has none)
 set -euo pipefail
 
 packages=(build-essential cmake pkg-config freeglut3-dev libgl1-mesa-dev libglu1-mesa-dev
           libgl1-mesa-dri libgtest-dev libgmock-dev libbenchmark-dev)
-case "${1:-}" in
-  --test) packages+=(xvfb xfonts-base xdotool libx11-dev libpng-dev) ;;
-  --font) packages+=(fonts-ebgaramond libfreetype-dev) ;;
-  --cross) packages+=(g++-aarch64-linux-gnu qemu-user) ;;
-  --clang) packages+=(clang) ;;
-  "") ;;
-  *) echo "install_deps.sh: unknown option '$1' (expected --test, --font, --cross or --clang)" >&2; exit 2 ;;
-esac
+for group in "$@"; do
+  case "$group" in
+    --test) packages+=(xvfb xfonts-base xdotool libx11-dev libpng-dev) ;;
+    --font) packages+=(fonts-ebgaramond libfreetype-dev) ;;
+    --cross) packages+=(g++-aarch64-linux-gnu qemu-user) ;;
+    --clang) packages+=(clang) ;;
+    --web) packages+=(emscripten node-acorn python3) ;;
+    --browser) packages+=(chromium fonts-liberation) ;;
+    --node) packages+=(nodejs npm) ;;
+    *)
+      echo "install_deps.sh: unknown option '$group'" \
+           "(expected --test, --font, --cross, --clang, --web, --browser or --node)" >&2
+      exit 2 ;;
+  esac
+done
 
 missing=()
 for package in "${packages[@]}"; do

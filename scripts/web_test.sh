@@ -7,26 +7,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-install_missing() {
-  local missing=()
-  for package in "$@"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-      missing+=("$package")
-    fi
-  done
-  [[ ${#missing[@]} -eq 0 ]] && return 0
-  echo "Installing: ${missing[*]}"
-  local sudo=""
-  [[ $(id -u) -ne 0 ]] && sudo="sudo"
-  $sudo apt-get update -q
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
-}
-
-install_missing chromium fonts-liberation
 # A machine may carry its own Node.js (with npm) outside Debian's packages.
-command -v node > /dev/null || install_missing nodejs
-command -v npm > /dev/null || install_missing npm
-bash scripts/install_deps.sh
+groups=(--browser)
+command -v node > /dev/null && command -v npm > /dev/null || groups+=(--node)
+bash scripts/install_deps.sh "${groups[@]}"
 
 bash scripts/web.sh --build
 cmake -S . -B build-web-native -DCMAKE_BUILD_TYPE=Release -DCURVIX_BENCHMARKS=OFF \

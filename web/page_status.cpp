@@ -11,6 +11,7 @@
 #include <string>
 
 #include "app/app_state.h"
+#include "app/commands.h"
 #include "font/font_registry.h"
 
 namespace {
@@ -43,14 +44,17 @@ const char* scheme_name(SchemeKind scheme) {
   return "?";
 }
 
-// The curve names of the menu entries.
+// The label of the menu entry that shows the curve.
 const char* curve_name(CurveMode mode) {
+  MenuId entry = MENU_RBF;
   switch (mode) {
     case CURVE_NONE: return "none";
-    case CURVE_LAGRANGE: return "lagrange";
-    case CURVE_BEZIER: return "bezier";
-    case CURVE_RBF: return "RBF interpolation";
+    case CURVE_LAGRANGE: entry = MENU_LAGRANGE; break;
+    case CURVE_BEZIER: entry = MENU_BEZIER; break;
+    case CURVE_RBF: entry = MENU_RBF; break;
   }
+  for (const MenuEntry& item : MENU_ENTRIES)
+    if (item.id == entry) return item.label;
   return "?";
 }
 

@@ -2,12 +2,9 @@
 // wait, the trace and its download, and the two ways the program ends.
 
 import assert from 'node:assert/strict';
-import fs from 'node:fs';
-import os from 'node:os';
-import path from 'node:path';
 import {describe, test} from 'node:test';
 
-import {sharedBrowser, sleep} from './support/harness.mjs';
+import {sharedBrowser} from './support/harness.mjs';
 
 const MENU_LABELS = [
   'clear', 'reload', 'lagrange', 'bezier', 'RBF interpolation', 'subdivision', 'delete point',
@@ -78,16 +75,10 @@ describe('console, menu and the end of the program', () => {
         assert.match(traced, / {2}0 :[- ]\d\.\d{4} /);
         assert.match(traced, / {2}3 :[- ]\d\.\d{4} /);
 
-        const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'curvix-download-'));
-        const cdp = await curvix.page.createCDPSession();
-        await cdp.send('Browser.setDownloadBehavior', {behavior: 'allow', downloadPath: folder});
-        await curvix.page.click('#download-trace');
-        const file = path.join(folder, 'debug.txt');
-        for (let i = 0; i < 100 && !fs.existsSync(file); ++i) await sleep(50);
-        const trace = fs.readFileSync(file, 'latin1');
+        const trace = await curvix.downloadTrace();
+        assert.ok(trace !== null, 'no debug.txt was downloaded');
         // One record per inserted point, with the check point in parentheses.
         assert.equal(trace.match(/^ {2}\d :.*\( *-?\d+\.\d{4}, +-?\d+\.\d{4}\) /gm)?.length, 4);
-        fs.rmSync(folder, {recursive: true, force: true});
         assert.deepEqual(curvix.errors, []);
         await curvix.page.close();
       });

@@ -4,12 +4,9 @@
 // must agree character for character, and so must the downloaded trace file.
 
 import assert from 'node:assert/strict';
-import fs from 'node:fs';
-import os from 'node:os';
-import path from 'node:path';
 import {describe, test} from 'node:test';
 
-import {sharedBrowser, sleep} from './support/harness.mjs';
+import {sharedBrowser} from './support/harness.mjs';
 import {clicks, runNative, runOnPage} from './support/session.mjs';
 
 const SQUARE = [[100, 100], [300, 100], [300, 300], [100, 300]];
@@ -65,14 +62,7 @@ describe('the page computes what the desktop program computes', () => {
     assert.ok(native.debug && native.debug.length > 0, 'the native run wrote no trace file');
     const curvix = await shared.openPage();
     await runOnPage(curvix, session.script);
-    const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'curvix-download-'));
-    const cdp = await curvix.page.createCDPSession();
-    await cdp.send('Browser.setDownloadBehavior', {behavior: 'allow', downloadPath: folder});
-    await curvix.page.click('#download-trace');
-    const file = path.join(folder, 'debug.txt');
-    for (let i = 0; i < 100 && !fs.existsSync(file); ++i) await sleep(50);
-    assert.equal(fs.readFileSync(file, 'latin1'), native.debug);
-    fs.rmSync(folder, {recursive: true, force: true});
+    assert.equal(await curvix.downloadTrace(), native.debug);
     await curvix.page.close();
   });
 });

@@ -93,6 +93,22 @@ export class CurvixPage {
     this.errors = errors;
   }
 
+  // Clicks the page's download button and returns the saved debug.txt as
+  // text (latin1, byte for byte), or null when no file arrives in 5 s.
+  async downloadTrace() {
+    const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'curvix-download-'));
+    try {
+      const cdp = await this.page.createCDPSession();
+      await cdp.send('Browser.setDownloadBehavior', {behavior: 'allow', downloadPath: folder});
+      await this.page.click('#download-trace');
+      const file = path.join(folder, 'debug.txt');
+      for (let i = 0; i < 100 && !fs.existsSync(file); ++i) await sleep(50);
+      return fs.existsSync(file) ? fs.readFileSync(file, 'latin1') : null;
+    } finally {
+      fs.rmSync(folder, {recursive: true, force: true});
+    }
+  }
+
   async canvasOrigin() {
     const box = await (await this.page.$('#canvas')).boundingBox();
     return {x: box.x, y: box.y};
