@@ -2,33 +2,17 @@
 // The one global state record. Every GLUT callback reads and changes it; nothing
 // else carries state between events. All of it is statically allocated.
 
-#include <cstdio>
-#include <memory>
-
-#include "app/curve_point.h"
+#include "app/curve_storage.h"
+#include "app/library_names.h"
 #include "app/parameter_values.h"
 #include "app/point.h"
-#include "curves/basis_kind.h"
-#include "subdivision/scheme_kind.h"
-
-// Curve drawn over the control polygon by the display callback.
-enum CurveMode : int {
-  CURVE_NONE = 0,
-  CURVE_LAGRANGE = 1,
-  CURVE_BEZIER = 2,
-  CURVE_RBF = 3,
-};
+#include "io/file_handle.h"
 
 constexpr int INITIAL_WINDOW_WIDTH = 800;   // pixels
 constexpr int INITIAL_WINDOW_HEIGHT = 600;  // pixels
 constexpr int MARKER_HALF_SIZE = 3;         // pixels; half side of a marker and of its pick square
 constexpr double PARAM_STEP = 0.05;         // step of r and C per key press
 constexpr double TENSION_STEP = 0.001;      // step of the NR4 tension w per key press
-
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
 struct AppState {
   int window_width = INITIAL_WINDOW_WIDTH;
@@ -43,7 +27,7 @@ struct AppState {
 
   CurveMode curve_mode = CURVE_NONE;
   SchemeKind scheme = SCHEME_RBF4;  // run by the subdivision command
-  int stencil_size = 4;             // old points per inserted point of the RBF schemes: 4 or 6
+  int stencil_size = curvix::scheme_info(SCHEME_RBF4).stencil_size;  // of the RBF schemes: 4 or 6
 
   BasisKind basis = BASIS_MQ1;
   int pd = 1;        // degree of the RBF polynomial part; never below 0
@@ -55,18 +39,13 @@ struct AppState {
   bool stationary = false;    // RBF subdivision halves r after each level
 
   bool trace_on = false;
-  FileHandle trace_file;  // "debug.txt" while tracing, when it could be opened
+  curvix::FileHandle trace_file;  // "debug.txt" while tracing, when it could be opened
 
   ParameterValues knots{};       // t[1..N]
   ParameterValues knot_input{};  // values typed on the console before they are accepted
 
   RbfCoefficientTable rbf_coefficients{};
   bool rbf_coefficients_valid = false;  // the last solve succeeded: the RBF curve may be drawn
-
-  // The last stencil of the last subdivision step: its old points and, for the
-  // RBF schemes, their parameter values.
-  std::array<Point, MAX_POINTS> stencil_points{};
-  std::array<double, MAX_POINTS> stencil_params{};
 };
 
 extern AppState app;

@@ -26,7 +26,7 @@ enum class Then {
 };
 
 void select_next_scheme() {
-  app.scheme = next_scheme(app.scheme);
+  app.scheme = curvix::next_scheme(app.scheme);
   app.stencil_size = stencil_size_for(app.scheme, app.stencil_size);
 }
 
@@ -46,7 +46,7 @@ Then apply_key(unsigned char key) {
     case 'j': app.w += TENSION_STEP; return Then::REDISPLAY;
     case 'q': app.pd = lowered_degree(app.pd); return Then::SOLVE_AND_REDISPLAY;
     case 'w': app.pd += 1; return Then::SOLVE_AND_REDISPLAY;
-    case 'b': app.basis = next_basis(app.basis); return Then::SOLVE_AND_REDISPLAY;
+    case 'b': app.basis = curvix::next_basis(app.basis); return Then::SOLVE_AND_REDISPLAY;
     case 'n': app.stationary = !app.stationary; return Then::REDISPLAY;
     case 'a': select_next_scheme(); return Then::REDISPLAY;
     case 's': on_menu(MENU_SUBDIVISION); return Then::NOTHING;
@@ -72,12 +72,12 @@ void show_curve(CurveMode mode) {
 void subdivide_once() {
   app.curve_mode = CURVE_NONE;
   const int count_before = app.points.count;
-  switch (app.scheme) {
-    case SCHEME_RBF4:
-    case SCHEME_RBF6: subdivide_rbf(app.stencil_size); break;
-    case SCHEME_NR4: subdivide_nr4(); break;
-    default: subdivide_dd(); break;
-  }
+  if (curvix::is_rbf_scheme(app.scheme))
+    subdivide_rbf(app.stencil_size);
+  else if (app.scheme == SCHEME_NR4)
+    subdivide_nr4();
+  else
+    subdivide_dd();
   if (app.points.count != count_before) forget_selection();
 }
 

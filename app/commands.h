@@ -1,6 +1,8 @@
 #pragma once
 // Keyboard and pop-up menu commands.
 
+#include "app/library_names.h"
+
 // Menu ids; the entries appear in the order clear, reload, lagrange, bezier,
 // RBF interpolation, subdivision, delete point, knot vectors, quit.
 enum MenuId : int {
@@ -26,13 +28,14 @@ struct MenuEntry {
   MenuId id;
 };
 
-// The pop-up menu, in order of appearance.
+// The pop-up menu, in order of appearance; the curves' entries carry the
+// labels of the library's curve table.
 inline constexpr MenuEntry MENU_ENTRIES[] = {
     {"clear", MENU_CLEAR},
     {"reload", MENU_RELOAD},
-    {"lagrange", MENU_LAGRANGE},
-    {"bezier", MENU_BEZIER},
-    {"RBF interpolation", MENU_RBF},
+    {curvix::curve_info(CURVE_LAGRANGE).label, MENU_LAGRANGE},
+    {curvix::curve_info(CURVE_BEZIER).label, MENU_BEZIER},
+    {curvix::curve_info(CURVE_RBF).label, MENU_RBF},
     {"subdivision", MENU_SUBDIVISION},
     {"delete point", MENU_DELETE_POINT},
     {"knot vectors", MENU_KNOT_VECTORS},

@@ -2,21 +2,11 @@
 
 #include <GL/gl.h>
 
-#include <cmath>
+#include <array>
 
-#include "app/colours.h"
 #include "app/gl_drawing.h"
-
-bool curve_samples_finite(const CurveSamples& samples) {
-  for (const CurvePoint& p : samples)
-    if (!std::isfinite(p.x) || !std::isfinite(p.y)) return false;
-  return true;
-}
-
-void copy_samples(const curvix::PlanarPoint* samples, CurveSamples& out) {
-  for (int k = 0; k < CURVE_SAMPLES; ++k)
-    out[static_cast<std::size_t>(k)] = CurvePoint{samples[k].x, samples[k].y, 0.0};
-}
+#include "app/library_names.h"
+#include "curves/curve_sampling.h"
 
 curvix::PlanarPoint* curve_sample_buffer() {
   static std::array<curvix::PlanarPoint, CURVE_SAMPLES> samples;

@@ -3,7 +3,7 @@
 // Stored points have y growing downward; the view has y growing upward, so
 // every vertex is flipped against the current window height.
 
-#include "app/colours.h"
+#include "app/library_names.h"
 #include "app/point.h"
 
 void set_colour(const Colour& colour);

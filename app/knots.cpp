@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "app/app_state.h"
+#include "subdivision/refine_levels.h"
 
 namespace {
 
@@ -22,8 +23,7 @@ bool read_value(std::FILE* in, float& value) {
 }  // namespace
 
 void assign_uniform_knots() {
-  for (int i = 1; i <= app.points.count; ++i)
-    app.knots[i] = static_cast<double>(i - 1) * app.knot_spacing;
+  curvix::uniform_parameter_values(app.points.count, app.knot_spacing, &app.knots[1]);
 }
 
 bool read_knot_values(std::FILE* in, std::FILE* out) {

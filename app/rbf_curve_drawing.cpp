@@ -14,10 +14,6 @@ bool fits_table(int count, int pd) {
 
 }  // namespace
 
-Matrix rbf_system_matrix(const double* t, int count, int pd, double r) {
-  return curvix::rbf_system_matrix({app.basis, app.c, r, pd}, &t[1], count);
-}
-
 void rbf_solve() {
   const int count = app.points.count;
   if (count > MAX_CURVE_POINTS) return;
@@ -27,12 +23,6 @@ void rbf_solve() {
   }
   app.rbf_coefficients_valid = curvix::rbf_solve(app_rbf_settings(), planar_points(app.points),
                                                  &app.knots[1], count, app.rbf_coefficients.data());
-}
-
-void rbf_evaluate(CurvePoint* p, const double* u, double s, int m) {
-  const curvix::PlanarPoint q =
-      curvix::rbf_evaluate(app_rbf_settings(), app.rbf_coefficients.data(), u, m, s);
-  *p = CurvePoint{q.x, q.y, 0.0};
 }
 
 void draw_rbf_curve() {

@@ -8,23 +8,12 @@
 // app.rbf_coefficients_valid, so no curve is drawn from it; the next successful
 // solve sets the flag again.
 
-#include "app/curve_point.h"
 #include "app/curve_strip.h"
-#include "linalg/matrix.h"
-
-// The n x n system matrix, n = count + pd + 1, over t[1..count] (1-based, slot 0
-// unused), with the basis function of app.basis and app.c at shape r.
-Matrix rbf_system_matrix(const double* t, int count, int pd, double r);
 
 // Rebuilds app.rbf_coefficients from the working points, their parameter values,
 // pd, r, c and basis, and records in app.rbf_coefficients_valid whether it
 // succeeded. Does nothing at all when there are more than MAX_CURVE_POINTS points.
 void rbf_solve();
-
-// Evaluates the interpolant held in app.rbf_coefficients at parameter s, with the
-// m centres u[0..m-1] (curvix::rbf_evaluate with the state's settings). Writes
-// only *p (z is 0). Requires pd + m < MAX_POINTS.
-void rbf_evaluate(CurvePoint* p, const double* u, double s, int m);
 
 // One GL_LINE_STRIP of CURVE_SEGMENTS + 1 samples over [t_1, t_N], colour
 // CURVE_LINE_COLOUR, y flipped against the window height. Draws nothing, not

@@ -6,18 +6,18 @@
 
 namespace {
 
-void trace_matrix(const Matrix& a, int k) {
-  matrix_print(app.trace_file.get(), a, k, k);
+void trace_matrix(const curvix::Matrix& a, int k) {
+  curvix::matrix_print(app.trace_file.get(), a, k, k);
   std::fflush(stdout);
 }
 
 }  // namespace
 
-void TraceObserver::system_built(const Matrix& system, int k) {
+void TraceObserver::system_built(const curvix::Matrix& system, int k) {
   trace_matrix(system, k);
 }
 
-void TraceObserver::system_inverted(const Matrix& inverse, int k) {
+void TraceObserver::system_inverted(const curvix::Matrix& inverse, int k) {
   trace_matrix(inverse, k);
 }
 

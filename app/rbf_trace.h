@@ -15,8 +15,8 @@
 // app.trace_file.
 class TraceObserver : public curvix::StencilObserver {
  public:
-  void system_built(const Matrix& system, int k) override;
-  void system_inverted(const Matrix& inverse, int k) override;
+  void system_built(const curvix::Matrix& system, int k) override;
+  void system_inverted(const curvix::Matrix& inverse, int k) override;
   void point_inserted(const curvix::InsertionRecord& record) override;
 };
 

@@ -4,7 +4,7 @@
 
 #include "app/app_state.h"
 #include "app/bezier_drawing.h"
-#include "app/colours.h"
+#include "app/library_names.h"
 #include "app/gl_drawing.h"
 #include "app/lagrange_drawing.h"
 #include "app/rbf_curve_drawing.h"

@@ -28,8 +28,8 @@ void run_curvix(int* argc, char** argv) {
   // The program word, the contact address and the year.
   const std::string title = std::string("Curvix ") + CONTACT_ADDRESS + " 2002";
   glutCreateWindow(title.c_str());
-  font_system_init();
-  load_font(STARTUP_FONT_PATH);
+  curvix::font_system_init();
+  curvix::load_font(STARTUP_FONT_PATH);
   glutReshapeFunc(on_reshape);
   glutDisplayFunc(on_display);
   glutMouseFunc(on_mouse);

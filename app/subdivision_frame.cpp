@@ -2,9 +2,9 @@
 
 #include <GL/glut.h>
 
-#include <algorithm>
-#include <array>
 #include <cstddef>
+#include <memory>
+#include <vector>
 
 #include "app/app_settings.h"
 #include "app/app_state.h"
@@ -13,45 +13,32 @@
 #include "app/planar_buffer.h"
 #include "app/rbf_curve_drawing.h"
 #include "app/rbf_trace.h"
-#include "app/stencil_inserts.h"
-#include "subdivision/closed_stencil.h"
+#include "subdivision/refine_levels.h"
 
 namespace {
 
-constexpr double LEVEL_SPACING_FACTOR = 0.5;  // each level halves the parameter spacing
-constexpr double STATIONARY_R_FACTOR = 0.5;   // keeps r in a fixed ratio to the spacing
+constexpr int LEVELS_PER_STEP = 1;  // each command refines one level
 
-using Level = std::array<curvix::PlanarPoint, MAX_POINTS>;
-
-curvix::SubdivisionSettings settings_of(const SubdivisionScheme& scheme) {
-  curvix::SubdivisionSettings settings;
-  settings.scheme = scheme.kind;
-  settings.rbf = app_rbf_settings();
-  settings.rbf_stencil_size = scheme.stencil_size;
-  settings.tension = app.w;
-  return settings;
+curvix::LevelSettings level_settings(SchemeKind scheme, int stencil_size) {
+  curvix::LevelSettings level;
+  level.subdivision.scheme = scheme;
+  level.subdivision.rbf = app_rbf_settings();
+  level.subdivision.rbf_stencil_size = curvix::is_rbf_scheme(scheme) ? stencil_size : 0;
+  level.subdivision.tension = app.w;
+  level.h = app.knot_spacing;
+  level.stationary = app.stationary;
+  return level;
 }
 
-// The stencil of old point i, as the step gathered it, into app.stencil_points
-// and, for the RBF schemes, app.stencil_params: the last stencil of a step
-// stays there for single-stencil work (see stencil_inserts.h).
-void keep_stencil(const curvix::PlanarPoint* old, int n, int i,
-                  const curvix::SubdivisionSettings& settings) {
-  const int s = curvix::stencil_size_of(settings);
-  const bool rbf = settings.scheme == SCHEME_RBF4 || settings.scheme == SCHEME_RBF6;
-  curvix::StencilScratch& scratch = stencil_scratch();
-  curvix::gather_closed_stencil(old, &app.knots[1], n, app.knot_spacing, i, s,
-                                scratch.points.data(), rbf ? app.stencil_params.data() : nullptr);
-  for (int m = 0; m < s; ++m) {
-    const auto slot = static_cast<std::size_t>(m);
-    app.stencil_points[slot].x = scratch.points[slot].x;
-    app.stencil_points[slot].y = scratch.points[slot].y;
-  }
+// The stencil storage the program hands the library, kept from step to step.
+curvix::StencilScratch& stencil_scratch() {
+  static const auto scratch = std::make_unique<curvix::StencilScratch>();
+  return *scratch;
 }
 
-void commit_next_level(const Level& next) {
+void commit_next_level(const std::vector<curvix::PlanarPoint>& next, double spacing) {
   app.points.count *= 2;
-  app.knot_spacing *= LEVEL_SPACING_FACTOR;
+  app.knot_spacing = spacing;
   for (int k = 0; k < app.points.count; ++k) {
     const auto slot = static_cast<std::size_t>(k);
     app.points.items[slot].x = next[slot].x;
@@ -62,19 +49,13 @@ void commit_next_level(const Level& next) {
 
 }  // namespace
 
-bool subdivision_step(const SubdivisionScheme& scheme) {
+bool subdivision_step(SchemeKind scheme, int stencil_size) {
   const int n = app.points.count;
   if (2 * n > MAX_POINTS) return false;
-  static Level old;
-  static Level next;
-  const curvix::PlanarPoint* converted = planar_points(app.points);
-  std::copy(converted, converted + n, old.begin());
-  const curvix::SubdivisionSettings settings = settings_of(scheme);
-  const curvix::RefineResult result =
-      curvix::refine_closed_polygon(old.data(), &app.knots[1], n, app.knot_spacing, settings,
-                                    stencil_scratch(), trace_observer(), next.data());
-  const int last_stencil = result.refined ? n - 1 : result.failed_stencil;
-  if (last_stencil >= 0) keep_stencil(old.data(), n, last_stencil, settings);
+  std::vector<std::vector<curvix::PlanarPoint>> levels;
+  const curvix::RefineLevelsResult result = curvix::refine_levels(
+      planar_points(app.points), &app.knots[1], n, level_settings(scheme, stencil_size),
+      LEVELS_PER_STEP, false, stencil_scratch(), trace_observer(), levels);
   if (!result.refined) return false;
 
   glClear(GL_COLOR_BUFFER_BIT);
@@ -84,11 +65,11 @@ bool subdivision_step(const SubdivisionScheme& scheme) {
   set_colour(PREVIOUS_LEVEL_COLOUR);
   draw_point_strip(app.points.items.data(), app.points.count);
 
-  commit_next_level(next);
-  set_colour(scheme.level_colour);
+  commit_next_level(levels.back(), result.next.h);
+  set_colour(curvix::scheme_info(scheme).level_colour);
   draw_point_strip(app.points.items.data(), app.points.count);
 
-  if (scheme.halves_r_when_stationary && app.stationary) app.r *= STATIONARY_R_FACTOR;
+  app.r = result.next.subdivision.rbf.r;
 
   glFlush();
   glutSwapBuffers();

@@ -2,11 +2,10 @@
 
 #include "app/app_state.h"
 #include "app/subdivision_frame.h"
-#include "subdivision/four_point_rule.h"
 
 void subdivide_rbf(int stencil_size) {
   if (stencil_size < 2 || stencil_size % 2 != 0 || stencil_size > MAX_POINTS) return;
-  if (!subdivision_step({SCHEME_RBF4, stencil_size, RBF_LEVEL_COLOUR, true})) return;
+  if (!subdivision_step(SCHEME_RBF4, stencil_size)) return;
   // Above the curve's point limit the closing solve does nothing and the table
   // still holds the curve of the old level; it describes no curve of the new
   // one, so nothing may draw it (say after deletions bring the count back
@@ -15,9 +14,9 @@ void subdivide_rbf(int stencil_size) {
 }
 
 void subdivide_nr4() {
-  subdivision_step({SCHEME_NR4, curvix::FOUR_POINT_STENCIL, FOUR_POINT_LEVEL_COLOUR, false});
+  subdivision_step(SCHEME_NR4, 0);
 }
 
 void subdivide_dd() {
-  subdivision_step({SCHEME_DD, curvix::FOUR_POINT_STENCIL, FOUR_POINT_LEVEL_COLOUR, false});
+  subdivision_step(SCHEME_DD, 0);
 }

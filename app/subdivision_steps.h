@@ -5,7 +5,8 @@
 // the buffers and ends with rbf_solve; subdivision_frame.h describes the frame.
 // A step that would exceed MAX_POINTS points is refused silently.
 
-// One RBF4 (stencil_size 4) or RBF6 (stencil_size 6) step; halves app.r when
+// One RBF4 (stencil_size 4) or RBF6 (stencil_size 6) step (the two schemes share
+// one rule and differ in their stencil size only); halves app.r when
 // app.stationary is set. Traces every stencil while app.trace_on. Refused as
 // a whole, leaving points, parameter values, h, r and app.rbf_coefficients as
 // they were and drawing nothing, when a stencil system cannot be inverted

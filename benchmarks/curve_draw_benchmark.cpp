@@ -10,10 +10,14 @@
 
 #include "app/app_state.h"
 #include "app/bezier_drawing.h"
-#include "app/colours.h"
+#include "app/library_names.h"
 #include "app/gl_drawing.h"
 #include "app/knots.h"
 #include "app/lagrange_drawing.h"
+#include "app/planar_buffer.h"
+#include "curves/bezier_curve.h"
+#include "curves/curve_sampling.h"
+#include "curves/lagrange_curve.h"
 #include "gl_recorder.h"
 #include "random_polygon.h"
 
@@ -25,15 +29,14 @@ void set_up_polygon(int n) {
   set_up_random_polygon(n, BENCHMARK_SEED);
 }
 
-// The draw as one evaluation per vertex, `evaluate` filling the sample k.
+// The draw as one evaluation per vertex, `evaluate` giving the sample k.
 template <typename Evaluate>
 void draw_plain(Evaluate evaluate) {
   set_colour(CURVE_LINE_COLOUR);
   glBegin(GL_LINE_STRIP);
   for (int k = 0; k <= CURVE_SEGMENTS; ++k) {
-    CurvePoint p;
-    evaluate(&p, k);
-    const std::array<double, 3> vertex{p.x, flipped_y(p.y), p.z};
+    const curvix::PlanarPoint p = evaluate(k);
+    const std::array<double, 3> vertex{p.x, flipped_y(p.y), 0.0};
     glVertex3dv(vertex.data());
   }
   glEnd();
@@ -42,15 +45,19 @@ void draw_plain(Evaluate evaluate) {
 void draw_lagrange_curve_plain() {
   const int n = app.points.count;
   const double* u = &app.knots[1];
-  draw_plain([&](CurvePoint* p, int k) {
-    lagrange_evaluate(p, u, curve_sample_parameter(u[0], u[n - 1], k), n);
+  const curvix::PlanarPoint* points = planar_points(app.points);
+  draw_plain([&](int k) {
+    return curvix::lagrange_evaluate(
+        points, u, n, curvix::curve_sample_parameter(u[0], u[n - 1], k, CURVE_SEGMENTS));
   });
 }
 
 void draw_bezier_curve_plain() {
   const int n = app.points.count;
-  draw_plain([&](CurvePoint* p, int k) {
-    bezier_evaluate(p, static_cast<double>(k) / static_cast<double>(CURVE_SEGMENTS), n);
+  const curvix::PlanarPoint* points = planar_points(app.points);
+  draw_plain([&](int k) {
+    return curvix::bezier_evaluate(points, n,
+                                   static_cast<double>(k) / static_cast<double>(CURVE_SEGMENTS));
   });
 }
 
@@ -65,15 +72,16 @@ void BM_draw(benchmark::State& state) {
 // The Lagrange sampling alone on one vector path (0 baseline, 1 AVX2, 2 AVX-512).
 void BM_lagrange_samples(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
-  const auto isa = static_cast<VectorIsa>(state.range(1));
-  if (!vector_isa_available(isa)) {
+  const auto isa = static_cast<curvix::VectorIsa>(state.range(1));
+  if (!curvix::vector_isa_available(isa)) {
     state.SkipWithError("vector path not available on this processor");
     return;
   }
   set_up_polygon(n);
-  CurveSamples samples;
+  std::array<curvix::PlanarPoint, CURVE_SAMPLES> samples;
   for (auto _ : state) {
-    lagrange_samples(app.points.items.data(), &app.knots[1], n, samples, isa);
+    curvix::lagrange_samples(planar_points(app.points), &app.knots[1], n, CURVE_SEGMENTS,
+                             samples.data(), isa);
     benchmark::DoNotOptimize(samples.data());
   }
   gl_recorder::set_recording(true);
@@ -93,5 +101,5 @@ BENCHMARK(BM_draw<draw_bezier_curve_plain>)->Name("draw_bezier_curve_plain")->Ap
 BENCHMARK(BM_draw<draw_bezier_curve>)->Name("draw_bezier_curve")->Apply(point_counts);
 BENCHMARK(BM_lagrange_samples)
     ->Name("lagrange_samples")
-    ->ArgsProduct({{200}, {VECTOR_BASELINE, VECTOR_AVX2, VECTOR_AVX512}})
+    ->ArgsProduct({{200}, {curvix::VECTOR_BASELINE, curvix::VECTOR_AVX2, curvix::VECTOR_AVX512}})
     ->Unit(benchmark::kMillisecond);

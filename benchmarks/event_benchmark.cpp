@@ -34,9 +34,9 @@ constexpr int PORTABLE = 1;  // second argument: the baseline width only
 class VectorPath {
  public:
   explicit VectorPath(const benchmark::State& state) : portable_(state.range(1) == PORTABLE) {
-    if (portable_) limit_vector_isa(VECTOR_BASELINE);
+    if (portable_) curvix::limit_vector_isa(curvix::VECTOR_BASELINE);
   }
-  ~VectorPath() { limit_vector_isa(VECTOR_AVX512); }
+  ~VectorPath() { curvix::limit_vector_isa(curvix::VECTOR_AVX512); }
   VectorPath(const VectorPath&) = delete;
   VectorPath& operator=(const VectorPath&) = delete;
 

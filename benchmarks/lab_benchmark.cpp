@@ -17,24 +17,24 @@ namespace {
 constexpr unsigned BENCHMARK_SEED = 3112;  // fixed, so every run refines the same polygon
 constexpr int LEVELS = 10;                 // 100 points become 102,400
 
-std::vector<LabPoint> random_polygon(int n) {
+std::vector<curvix::PlanarPoint> random_polygon(int n) {
   std::mt19937 rng(BENCHMARK_SEED);
   std::uniform_int_distribution<int> x(0, 799);
   std::uniform_int_distribution<int> y(0, 599);
-  std::vector<LabPoint> points(static_cast<std::size_t>(n));
-  for (LabPoint& p : points) p = LabPoint{static_cast<double>(x(rng)), static_cast<double>(y(rng))};
+  std::vector<curvix::PlanarPoint> points(static_cast<std::size_t>(n));
+  for (curvix::PlanarPoint& p : points) p = curvix::PlanarPoint{static_cast<double>(x(rng)), static_cast<double>(y(rng))};
   return points;
 }
 
 void BM_lab_refine(benchmark::State& state) {
-  RefineRequest request;
-  request.scheme = static_cast<LabScheme>(state.range(0));
+  curvix::RefineRequest request;
+  request.first.subdivision.scheme = static_cast<curvix::SchemeKind>(state.range(0));
+  request.first.stationary = true;
   request.levels = LEVELS;
-  request.stationary = true;
-  const std::vector<LabPoint> polygon = random_polygon(static_cast<int>(state.range(1)));
-  RefineResult result;
+  const std::vector<curvix::PlanarPoint> polygon = random_polygon(static_cast<int>(state.range(1)));
+  curvix::Refinement result;
   for (auto _ : state) {
-    if (!refine_polygon(request, polygon, result).message.empty()) {
+    if (curvix::refine_polygon(request, polygon, result) != curvix::LabRefusal::NONE) {
       state.SkipWithError("the refinement was refused");
       return;
     }
@@ -44,8 +44,7 @@ void BM_lab_refine(benchmark::State& state) {
 }
 BENCHMARK(BM_lab_refine)
     ->ArgNames({"scheme", "points"})
-    ->ArgsProduct({{static_cast<int>(LabScheme::RBF4), static_cast<int>(LabScheme::RBF6),
-                    static_cast<int>(LabScheme::NR4), static_cast<int>(LabScheme::DD)},
+    ->ArgsProduct({{curvix::SCHEME_RBF4, curvix::SCHEME_RBF6, curvix::SCHEME_NR4, curvix::SCHEME_DD},
                    {25, 50, 100}})
     ->Unit(benchmark::kMillisecond);
 
@@ -53,7 +52,7 @@ BENCHMARK(BM_lab_refine)
 // 100 points: parsing, the refinement and 102,400 lines of 17-digit output.
 void BM_lab_refine_command(benchmark::State& state) {
   std::string input;
-  for (const LabPoint& p : random_polygon(100))
+  for (const curvix::PlanarPoint& p : random_polygon(100))
     input += std::to_string(p.x) + "," + std::to_string(p.y) + "\n";
   const std::vector<std::string> args{"refine", "--scheme",     "rbf6",     "--levels",
                                       "10",     "--stationary", "--format", "csv"};
@@ -61,7 +60,7 @@ void BM_lab_refine_command(benchmark::State& state) {
     std::istringstream in(input);
     std::ostringstream out;
     std::ostringstream err;
-    if (run_lab(args, in, out, err) != 0) {
+    if (curvix::run_lab(args, in, out, err) != 0) {
       state.SkipWithError(err.str().c_str());
       return;
     }

@@ -11,6 +11,8 @@
 #include "linalg/matrix.h"
 #include "tests/linalg/plain_gauss_jordan_solve.h"
 
+using namespace curvix;
+
 namespace {
 
 // A regular system shaped like the curve systems: a zero corner of two rows

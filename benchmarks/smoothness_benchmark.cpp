@@ -9,6 +9,8 @@
 
 #include "subdivision/smoothness_report.h"
 
+using namespace curvix;
+
 namespace {
 
 const std::vector<double> DD6 = {3.0 / 256,   -25.0 / 256, 150.0 / 256,

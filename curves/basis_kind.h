@@ -1,4 +1,8 @@
 #pragma once
+// The radial basis functions, each described once: the program's key, the
+// companion's options and the page's status read this table.
+
+namespace curvix {
 
 // The radial basis function in use; the key "b" steps through the values in order.
 enum BasisKind : int {
@@ -6,3 +10,34 @@ enum BasisKind : int {
   BASIS_MQ3 = 1,  // multiquadric, beta = 3: (x^2 + C^2 r^2)^(3/2)
   BASIS_GS = 2,   // gaussian: exp(-r x^2)
 };
+
+struct BasisInfo {
+  BasisKind kind;
+  const char* name;  // as the help text, the companion's --basis and the page name it
+};
+
+// In the order of the key "b".
+inline constexpr BasisInfo BASES[] = {
+    {BASIS_MQ1, "mq1"},
+    {BASIS_MQ3, "mq3"},
+    {BASIS_GS, "gs"},
+};
+
+constexpr int BASIS_COUNT = static_cast<int>(sizeof BASES / sizeof BASES[0]);
+
+// The entry of a basis. A value outside the table is the gaussian, as the
+// basis function treats it.
+constexpr const BasisInfo& basis_info(BasisKind kind) {
+  for (const BasisInfo& basis : BASES)
+    if (basis.kind == kind) return basis;
+  return BASES[BASIS_GS];
+}
+
+// mq1 -> mq3 -> gs -> mq1.
+constexpr BasisKind next_basis(BasisKind kind) {
+  for (int i = 0; i < BASIS_COUNT; ++i)
+    if (BASES[i].kind == kind) return BASES[(i + 1) % BASIS_COUNT].kind;
+  return BASES[0].kind;
+}
+
+}  // namespace curvix

@@ -28,7 +28,7 @@ std::vector<double> binomials_of_degree(int m) {
 
 }  // namespace
 
-PlanarPoint bezier_point(const PlanarPoint* points, int m, double u) {
+PlanarPoint bezier_evaluate(const PlanarPoint* points, int m, double u) {
   if (m < 1) return PlanarPoint{};
   return bernstein_sum(points, binomials_of_degree(m).data(), u, m);
 }

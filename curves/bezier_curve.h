@@ -10,10 +10,10 @@ namespace curvix {
 // over i = 0..m-1 in increasing order of w_i (x_i, y_i), where
 // w_i = (1 - u)^(m - 1 - i) (u^i binomial(m - 1, i)), powers from std::pow with
 // the exponents as doubles (so 0^0 = 1), rounded in that order.
-PlanarPoint bezier_point(const PlanarPoint* points, int m, double u);
+PlanarPoint bezier_evaluate(const PlanarPoint* points, int m, double u);
 
 // The curve of points[0..m-1] into out[0 .. segments] at u = k / segments.
-// Each sample has the bits of bezier_point at that u; the m binomial
+// Each sample has the bits of bezier_evaluate at that u; the m binomial
 // coefficients are formed once instead of once per sample. Returns false and
 // writes nothing unless m >= 1 and segments >= 1.
 bool bezier_samples(const PlanarPoint* points, int m, int segments, PlanarPoint* out);

@@ -6,11 +6,17 @@
 
 #include "linalg/vector_lanes.h"
 
+// The kernels below pass and return wide vectors between always-inlined
+// helpers, which GCC reports as an ABI change for code built without AVX; no
+// such call survives inlining into the kernel of its width. GCC reports it
+// once the whole file is compiled, so the warning stays off to its end.
+#pragma GCC diagnostic ignored "-Wpsabi"
+
 // A drawn curve makes (segments + 1) x m x (m - 1) divisions, about 20 million
 // for 500 segments at m = 200, and the divider's throughput bounds the time.
 // Vector lanes carry several samples at once, so the divisions of independent
 // samples issue together; every lane still performs exactly the operations of
-// lagrange_point, in its order, so the bits do not change. The differences
+// lagrange_evaluate, in its order, so the bits do not change. The differences
 // s - u_j are formed once per group of samples instead of once per (i, j).
 // The lane width follows the widest vector set of the processor, chosen at run
 // time; the tests compare every available width with the plain formula.
@@ -24,7 +30,7 @@ namespace {
 template <int width>
 [[gnu::always_inline]] inline void lagrange_lanes(const PlanarPoint* points, const double* u, int m,
                                                   int segments, PlanarPoint* out) {
-  using Lanes = ::Lanes<width>;
+  using Lanes = curvix::Lanes<width>;
   const Lanes ones = broadcast<width>(1.0);
   // s - u_j for the group's samples; one block per curve, aligned for its lanes.
   std::vector<double> offsets(static_cast<std::size_t>(m) * width);
@@ -72,7 +78,7 @@ void lagrange_baseline(const PlanarPoint* points, const double* u, int m, int se
 
 }  // namespace
 
-PlanarPoint lagrange_point(const PlanarPoint* points, const double* u, int m, double s) {
+PlanarPoint lagrange_evaluate(const PlanarPoint* points, const double* u, int m, double s) {
   PlanarPoint p;
   for (int i = 0; i < m; ++i) {
     double weight = 1.0;

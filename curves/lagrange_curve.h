@@ -13,11 +13,11 @@ namespace curvix {
 // at 1.0 and takes, for j = 0..m-1 skipping i in increasing order,
 // L_i = ((s - u_j) / (u_i - u_j)) L_i. Two equal parameter values give
 // non-finite results. m = 0 gives (0, 0).
-PlanarPoint lagrange_point(const PlanarPoint* points, const double* u, int m, double s);
+PlanarPoint lagrange_evaluate(const PlanarPoint* points, const double* u, int m, double s);
 
 // The curve of points[0..m-1] at u[0..m-1] sampled over [u_0, u_(m-1)] into
 // out[0 .. segments] at curve_sample_parameter(u_0, u_(m-1), k, segments).
-// Each sample has the bits of lagrange_point at that parameter: the samples
+// Each sample has the bits of lagrange_evaluate at that parameter: the samples
 // run in vector lanes, each lane through the same IEEE operations in the same
 // order. `isa` selects the lane width (any available set gives the same result;
 // an unavailable one falls back to VECTOR_BASELINE). Returns false and writes

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <cstring>
 
+namespace curvix {
+
 // True when the machine stores the least significant byte of an integer first.
 inline bool host_is_little_endian() {
   const std::uint32_t one = 1;
@@ -64,3 +66,5 @@ class ByteCursor {
   std::size_t size_;
   std::size_t pos_ = 0;
 };
+
+}  // namespace curvix

@@ -4,6 +4,8 @@
 
 #include "font/glf_reader.h"
 
+namespace curvix {
+
 namespace {
 
 FontRegistry registry;
@@ -37,3 +39,5 @@ int load_font(const char* path) {
 const FontRegistry& font_registry() {
   return registry;
 }
+
+}  // namespace curvix

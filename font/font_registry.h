@@ -9,6 +9,8 @@
 
 #include "font/vector_font.h"
 
+namespace curvix {
+
 constexpr int MAX_FONTS = 256;  // registry slots
 constexpr int NO_FONT = -1;     // `current` when no font has been loaded
 
@@ -28,3 +30,5 @@ int load_font(const char* path);
 
 // Read-only view of the registry.
 const FontRegistry& font_registry();
+
+}  // namespace curvix

@@ -21,6 +21,8 @@
 
 #include "font/vector_font.h"
 
+namespace curvix {
+
 constexpr char GLF_MAGIC[3] = {'G', 'L', 'F'};   // file signature, not zero-terminated
 constexpr std::size_t GLF_MAGIC_SIZE = 3;        // bytes
 constexpr std::size_t GLF_RESERVED_SIZE = 28;    // bytes after symbol_count, ignored
@@ -44,3 +46,5 @@ constexpr std::size_t GLF_MAX_USEFUL_SIZE =
     GLF_HEADER_SIZE +
     GLF_MAX_COUNT *
         (GLF_RECORD_HEAD_SIZE + glf_payload_size(GLF_MAX_COUNT, GLF_MAX_COUNT, GLF_MAX_COUNT));
+
+}  // namespace curvix

@@ -9,6 +9,9 @@
 
 #include "font/byte_cursor.h"
 #include "font/glf_format.h"
+#include "io/file_handle.h"
+
+namespace curvix {
 
 namespace {
 
@@ -17,11 +20,6 @@ constexpr char MESSAGE_DUPLICATE[] = "Error reading font file: encountered symbo
 static_assert(sizeof(FontTriangle) == GLF_TRIANGLE_SIZE, "triangles are read as packed bytes");
 
 constexpr std::size_t READ_CHUNK = 64 * 1024;  // bytes per fread while loading a file
-
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
 void narrow_extents(FontSymbol& symbol, const FontVertex& v) {
   if (v.x < symbol.min_x) symbol.min_x = v.x;
@@ -147,3 +145,5 @@ int read_glf_file(const char* path, VectorFont& font) {
   }
   return -1;
 }
+
+}  // namespace curvix

@@ -12,6 +12,8 @@
 
 #include "font/vector_font.h"
 
+namespace curvix {
+
 enum class GlfStatus {
   OK,                // the font is complete
   BAD_MAGIC,         // the first three bytes are not "GLF" (or the input is shorter)
@@ -32,3 +34,5 @@ GlfStatus parse_glf(const std::uint8_t* data, std::size_t size, VectorFont& font
 // output. A truncated file or a broken symbol fails silently, like an
 // unreadable one: those two messages are the reader's only texts.
 int read_glf_file(const char* path, VectorFont& font);
+
+}  // namespace curvix

@@ -17,6 +17,8 @@
 #include <memory>
 #include <vector>
 
+namespace curvix {
+
 constexpr int GLF_NAME_SIZE = 96;           // bytes of the name field in the file header
 constexpr int MAX_SYMBOLS = 256;            // one entry per unsigned 8-bit character code
 constexpr float EXTENT_MIN_START = 10.0f;   // min_x / min_y before any vertex narrows them
@@ -51,3 +53,5 @@ struct VectorFont {
   std::uint8_t symbol_count = 0;               // records the file declared
   std::array<std::unique_ptr<FontSymbol>, MAX_SYMBOLS> symbols;  // by character code; null: none
 };
+
+}  // namespace curvix

@@ -9,6 +9,8 @@
 #include <cstring>
 #include <vector>
 
+namespace curvix {
+
 namespace {
 
 constexpr mode_t NEW_FILE_MODE = 0666;  // before the umask, as a shell redirection creates files
@@ -83,3 +85,5 @@ LabStatus write_file_atomically(const std::string& path, const std::string& cont
   sync_directory(directory);
   return {};
 }
+
+}  // namespace curvix

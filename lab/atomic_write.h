@@ -9,6 +9,10 @@
 
 #include "lab/lab_status.h"
 
+namespace curvix {
+
 // Replaces `path` by `content`. Returns a data error naming the path and the
 // system's reason on failure.
 LabStatus write_file_atomically(const std::string& path, const std::string& content);
+
+}  // namespace curvix

@@ -1,5 +1,7 @@
 #include "lab/command_line.h"
 
+namespace curvix {
+
 namespace {
 
 struct AcceptedOption {
@@ -109,13 +111,6 @@ LabStatus take_arguments(const CommandEntry& command, const std::vector<std::str
 
 }  // namespace
 
-const char* command_name(LabCommand command) {
-  for (const CommandEntry& entry : COMMANDS) {
-    if (entry.command == command) return entry.name;
-  }
-  return "";
-}
-
 LabStatus parse_command_line(const std::vector<std::string>& args, ParsedCommandLine& parsed) {
   if (args.empty()) return {};
   if (is_help(args[0])) {
@@ -134,3 +129,5 @@ LabStatus parse_command_line(const std::vector<std::string>& args, ParsedCommand
   if (parsed.help) return {};
   return take_arguments(*command, args, parsed);
 }
+
+}  // namespace curvix

@@ -14,6 +14,8 @@
 
 #include "lab/lab_status.h"
 
+namespace curvix {
+
 enum class LabCommand { NONE, MASK, REFINE, CURVE, SMOOTHNESS };
 
 struct ParsedCommandLine {
@@ -24,9 +26,8 @@ struct ParsedCommandLine {
   std::vector<std::string> operands;
 };
 
-// The command's name as typed ("mask", ...); "" for NONE.
-const char* command_name(LabCommand command);
-
 // Parses args (without the program name). Errors are usage errors naming the
 // unknown command or option, the option that lacks its value, or the extra operand.
 LabStatus parse_command_line(const std::vector<std::string>& args, ParsedCommandLine& parsed);
+
+}  // namespace curvix

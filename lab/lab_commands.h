@@ -11,6 +11,8 @@
 #include "lab/lab_status.h"
 #include "lab/option_values.h"
 
+namespace curvix {
+
 struct CommandOutput {
   std::string document;               // the complete output
   std::vector<std::string> warnings;  // from the engine; shown, never fatal
@@ -20,3 +22,5 @@ struct CommandOutput {
 // `standard_input` when the command takes points and names no INPUT file.
 LabStatus run_command(const ParsedCommandLine& parsed, OutputFormat format,
                       std::istream& standard_input, CommandOutput& output);
+
+}  // namespace curvix

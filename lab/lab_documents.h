@@ -9,6 +9,8 @@
 #include "lab/lab_engine.h"
 #include "lab/option_values.h"
 
+namespace curvix {
+
 // The mask rows, one per swept value (`swept` parallel to `rows`), or one row
 // with `swept` empty when there is no sweep.
 std::string mask_document(const MaskOptions& options, const std::vector<double>& swept,
@@ -16,12 +18,16 @@ std::string mask_document(const MaskOptions& options, const std::vector<double>&
 
 // The levels of a refinement: every level when options.all_levels, else the last.
 // Text lists "x y" lines under "# level k" comments, so it reads back as input.
-std::string refine_document(const RefineOptions& options, const RefineResult& result,
+std::string refine_document(const RefineOptions& options, const Refinement& refinement,
                             OutputFormat format);
 
 // The curve's samples; text as "x y" lines under a comment header.
-std::string curve_document(const CurveOptions& options, const std::vector<LabPoint>& samples,
+std::string curve_document(const CurveOptions& options, const std::vector<PlanarPoint>& samples,
                            OutputFormat format);
 
-std::string smoothness_document(const SmoothnessOptions& options, const SmoothnessSummary& summary,
+// The analysis of options.weights (typed, or the scheme's) and the notes that
+// word what the report's values mean.
+std::string smoothness_document(const SmoothnessOptions& options, const SmoothnessReport& report,
                                 OutputFormat format);
+
+}  // namespace curvix

@@ -1,91 +1,79 @@
 #pragma once
-// What curvix-lab asks of the maths. The front end (options, input, output
-// formats, files) only ever calls these functions; lab_engine.cpp implements
-// them over the curve and subdivision library. Every function reports failure
-// as a value: an empty LabFailure::message is success, anything else is the
-// one line the user sees, and the outputs are then unspecified.
+// What curvix-lab computes, over the maths libraries. The front end checks
+// the command line and the input before it calls these functions: counts,
+// ranges and matching lengths are preconditions here. What can still fail is
+// the computation itself, which comes back as a LabRefusal and the values
+// behind it; the front end words them for the user.
 //
 // Points are in the program's stored coordinates: x to the right, y downward.
 
-#include <string>
 #include <vector>
 
-enum class LabScheme { RBF4, RBF6, NR4, DD };
-enum class LabCurve { LAGRANGE, BEZIER, RBF };
-enum class LabBasis { MQ1 = 0, MQ3 = 1, GS = 2 };
+#include "curves/curve_mode.h"
+#include "curves/planar_point.h"
+#include "subdivision/refine_levels.h"
+#include "subdivision/smoothness_report.h"
 
-struct LabPoint {
-  double x = 0.0;
-  double y = 0.0;
-};
+namespace curvix {
 
-// The program's start values; the command-line options override them.
-struct LabSettings {
-  LabBasis basis = LabBasis::MQ1;
-  double r = 1.0;    // basis shape parameter
-  double c = 1.0;    // basis constant C
-  int pd = 1;        // degree of the polynomial part of the RBF interpolants
-  double h = 1.0;    // spacing of uniform parameter values
-  double w = 0.125;  // tension of the four-point rule
-};
-
-struct LabFailure {
-  std::string message;  // empty = success
+// Why a computation was refused.
+enum class LabRefusal {
+  NONE,
+  NO_STENCIL_SYSTEM,      // the polynomial degree is not below the stencil size
+  SINGULAR_STENCIL,       // the solver found a stencil system singular
+  SINGULAR_CURVE_SYSTEM,  // the solver found the RBF curve's system singular
+  SAMPLES_NOT_FINITE,     // the curve has samples that are not finite numbers
+  NOT_A_RULE,             // not an even number (2 or more) of finite weights
 };
 
 // One stencil's insertion rule.
 struct MaskRow {
-  std::vector<double> params;  // the stencil's parameter values; empty for nr4/dd
+  std::vector<double> params;  // the stencil's parameter values; empty for the four-point schemes
   std::vector<double> weights;
   double sum = 0.0;
   int reproduction_degree = -1;  // highest degree of polynomials reproduced; -1: not even constants
 };
 
-// The insertion weights of one stencil of the scheme at the settings. params
-// gives the s parameter values of an RBF stencil (s = 4 for rbf4, 6 for rbf6,
-// strictly increasing); empty means T_m = (m - 1) h. Ignored for nr4 and dd.
-LabFailure compute_mask(LabScheme, const LabSettings&, const std::vector<double>& params,
+// The insertion weights of one stencil of settings.subdivision.scheme at the
+// settings. `params` gives the stencil's parameter values for an RBF scheme
+// (the scheme's stencil size of them, strictly increasing); empty means
+// T_m = (m - 1) h. Ignored for the four-point schemes.
+LabRefusal compute_mask(const LevelSettings& settings, const std::vector<double>& params,
                         MaskRow& row);
 
+// The weights of a scheme's uniform stencil at the settings (for `smoothness --scheme`).
+LabRefusal scheme_weights(const LevelSettings& settings, std::vector<double>& weights);
+
 struct RefineRequest {
-  LabScheme scheme = LabScheme::RBF4;
-  LabSettings settings;
+  LevelSettings first;        // the scheme, its settings, h and stationary mode
   int levels = 1;             // >= 1
-  bool stationary = false;    // r follows the spacing from level to level
   std::vector<double> knots;  // one per input point, strictly increasing; empty = uniform
 };
 
-struct RefineResult {
-  std::vector<std::vector<LabPoint>> levels;  // levels[0] = input, then one per step
-  std::vector<std::string> warnings;          // shown to the user, do not change the status
+struct Refinement {
+  std::vector<std::vector<PlanarPoint>> levels;  // levels[0] = input, then one per level
+  RefineLevelsResult result;  // per-level condition numbers; where a refusal happened
 };
 
 // Refines the closed polygon `input` (at least 2 points) request.levels
-// times, exactly as the program's subdivision command does.
-LabFailure refine_polygon(const RefineRequest&, const std::vector<LabPoint>& input,
-                          RefineResult& out);
+// times, exactly as the program's subdivision command does, measuring the
+// condition of the RBF stencil systems.
+LabRefusal refine_polygon(const RefineRequest& request, const std::vector<PlanarPoint>& input,
+                          Refinement& out);
 
-// `samples` (>= 2) points of the curve of the given kind over `input` (at
-// least 1 point), with the knots as for refine_polygon.
-LabFailure sample_curve(LabCurve, const LabSettings&, int samples, const std::vector<double>& knots,
-                        const std::vector<LabPoint>& input, std::vector<LabPoint>& samples_out);
-
-struct SmoothnessSummary {
-  int sum_rules = 0;
-  int reproduction_degree = -1;
-  double holder_lower = 0.0;
-  double holder_upper = 0.0;
-  int smoothness_class = -1;  // -1: not even C0
-  std::vector<double> weights;
-  std::vector<std::string> notes;
-};
+// `samples` (>= 2) points of the curve of the given kind (not CURVE_NONE) over
+// `input` (at least 1 point), with the knots as for refine_polygon and the
+// RBF settings and spacing of `settings`.
+LabRefusal sample_curve(CurveMode kind, const LevelSettings& settings, int samples,
+                        const std::vector<double>& knots, const std::vector<PlanarPoint>& input,
+                        std::vector<PlanarPoint>& samples_out);
 
 // Analyses the interpolatory rule with the given insertion weights, using
-// depth >= 1 steps for the Hölder estimates.
-LabFailure analyse_rule(const std::vector<double>& weights, int depth, SmoothnessSummary& out);
-
-// The weights of a scheme's uniform stencil at the settings (for `smoothness --scheme`).
-LabFailure scheme_weights(LabScheme, const LabSettings&, std::vector<double>& weights);
+// depth >= 1 steps for the Hölder estimates. A report whose status is
+// NOT_CONVERGENT is a result, not a refusal.
+LabRefusal analyse_rule(const std::vector<double>& weights, int depth, SmoothnessReport& out);
 
 // The depth that `smoothness` uses when --depth is not given.
 int default_smoothness_depth();
+
+}  // namespace curvix

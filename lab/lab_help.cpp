@@ -2,6 +2,8 @@
 
 #include "lab/lab_engine.h"
 
+namespace curvix {
+
 namespace {
 
 const char* const PROGRAM_HELP =
@@ -127,3 +129,5 @@ std::string help_text(LabCommand command) {
   }
   return PROGRAM_HELP;
 }
+
+}  // namespace curvix

@@ -6,5 +6,9 @@
 
 #include "lab/command_line.h"
 
+namespace curvix {
+
 // The help for the command, or the program's when command is NONE.
 std::string help_text(LabCommand command);
+
+}  // namespace curvix

@@ -6,6 +6,8 @@
 #include "lab/lab_help.h"
 #include "lab/option_values.h"
 
+namespace curvix {
+
 namespace {
 
 const char* const PREFIX = "curvix-lab: ";
@@ -50,3 +52,5 @@ int run_lab(const std::vector<std::string>& args, std::istream& in, std::ostream
   if (status.ok()) status = deliver(output.document, common.output_path, out);
   return reported(status, err);
 }
+
+}  // namespace curvix

@@ -8,7 +8,11 @@
 #include <string>
 #include <vector>
 
+namespace curvix {
+
 // args excludes the program name. Returns 0, 1 (data, file or engine
 // failure) or 2 (a wrong command line).
 int run_lab(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
             std::ostream& err);
+
+}  // namespace curvix

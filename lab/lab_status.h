@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace curvix {
+
 constexpr int STATUS_OK = 0;
 constexpr int STATUS_FAILED = 1;  // bad input data, a file, or the engine refused
 constexpr int STATUS_USAGE = 2;   // the command line itself is wrong
@@ -21,3 +23,5 @@ inline LabStatus usage_error(std::string message) {
 inline LabStatus data_error(std::string message) {
   return {STATUS_FAILED, std::move(message)};
 }
+
+}  // namespace curvix

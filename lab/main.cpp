@@ -6,5 +6,5 @@
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
-  return run_lab(args, std::cin, std::cout, std::cerr);
+  return curvix::run_lab(args, std::cin, std::cout, std::cerr);
 }

@@ -1,6 +1,8 @@
 #include "lab/lab_documents.h"
 #include "lab/output_text.h"
 
+namespace curvix {
+
 namespace {
 
 std::vector<std::string> numbered(const char* prefix, std::size_t count) {
@@ -29,25 +31,31 @@ NumberTable mask_table(const MaskOptions& options, const std::vector<double>& sw
   return table;
 }
 
-std::string mask_row_json(const MaskOptions& options, double swept, const MaskRow& row) {
-  std::string json = "{";
-  if (options.sweeping) json += json_string(options.sweep.name) + ":" + json_number(swept) + ",";
-  return json + "\"params\":" + json_array(row.params) + ",\"weights\":" + json_array(row.weights) +
-         ",\"sum\":" + json_number(row.sum) +
-         ",\"reproduction_degree\":" + std::to_string(row.reproduction_degree) + "}";
+void write_mask_row(JsonWriter& json, const MaskOptions& options, double swept,
+                    const MaskRow& row) {
+  json.begin_object();
+  if (options.sweeping) json.key(options.sweep.name).number(swept);
+  json.key("params").numbers(row.params).key("weights").numbers(row.weights);
+  json.key("sum").number(row.sum).key("reproduction_degree").integer(row.reproduction_degree);
+  json.end_object();
 }
 
 std::string mask_json(const MaskOptions& options, const std::vector<double>& swept,
                       const std::vector<MaskRow>& rows) {
-  std::string json =
-      "{\"command\":\"mask\",\"scheme\":" + json_string(scheme_name(options.scheme)) +
-      ",\"settings\":" + settings_json(options.settings) +
-      ",\"sweep\":" + (options.sweeping ? json_string(options.sweep.name) : "null") + ",\"rows\":[";
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    json +=
-        (i == 0 ? "" : ",") + mask_row_json(options, options.sweeping ? swept[i] : 0.0, rows[i]);
-  }
-  return json + "]}\n";
+  JsonWriter json;
+  json.begin_object().key("command").string("mask");
+  json.key("scheme").string(scheme_info(options.settings.subdivision.scheme).name);
+  write_settings(json, options.settings);
+  json.key("sweep");
+  if (options.sweeping)
+    json.string(options.sweep.name);
+  else
+    json.null();
+  json.key("rows").begin_array();
+  for (std::size_t i = 0; i < rows.size(); ++i)
+    write_mask_row(json, options, options.sweeping ? swept[i] : 0.0, rows[i]);
+  json.end_array().end_object();
+  return json.text() + "\n";
 }
 
 }  // namespace
@@ -60,7 +68,9 @@ std::string mask_document(const MaskOptions& options, const std::vector<double>&
     case OutputFormat::TEXT:
     case OutputFormat::SVG: break;
   }
-  return std::string("# mask of ") + scheme_name(options.scheme) + ": " +
+  return std::string("# mask of ") + scheme_info(options.settings.subdivision.scheme).name + ": " +
          settings_text(options.settings) + "\n" + TEXT_PRECISION_NOTE + "\n" +
          table_text(mask_table(options, swept, rows));
 }
+
+}  // namespace curvix

@@ -6,15 +6,11 @@
 #include <cstdio>
 #include <cstdlib>
 
+namespace curvix {
+
 namespace {
 
-constexpr int EXACT_DIGITS = 17;  // enough for every double to read back unchanged
-
-std::string formatted(int digits, double value) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.*g", digits, value);
-  return buffer;
-}
+constexpr int NUMBER_TEXT_SIZE = 32;  // a 10-digit number with sign, point and exponent fits
 
 }  // namespace
 
@@ -69,10 +65,10 @@ bool strictly_increasing(const std::vector<double>& values) {
   return true;
 }
 
-std::string exact_number(double value) {
-  return formatted(EXACT_DIGITS, value);
+std::string short_number(double value) {
+  char text[NUMBER_TEXT_SIZE];
+  std::snprintf(text, sizeof text, "%.*g", TEXT_DIGITS, value);
+  return text;
 }
 
-std::string short_number(double value) {
-  return formatted(TEXT_DIGITS, value);
-}
+}  // namespace curvix

@@ -1,11 +1,12 @@
 #pragma once
 // Numbers between text and doubles. Parsing is strict: strtod or strtol must
-// consume the whole token, and a double must be finite. Formatting comes in
-// two precisions: exact (17 significant digits, enough for every double to
-// read back bit for bit) and short, for people.
+// consume the whole token, and a double must be finite. Formatting for files
+// is io/exact_number.h's; the short format here is for people.
 
 #include <string>
 #include <vector>
+
+namespace curvix {
 
 constexpr int TEXT_DIGITS = 10;  // significant digits of the text format
 
@@ -24,8 +25,7 @@ bool parse_double_list(const std::string& text, std::vector<double>& values, std
 // Whether every value is below the next (true for fewer than two values).
 bool strictly_increasing(const std::vector<double>& values);
 
-// "%.17g": reads back to the same double.
-std::string exact_number(double value);
-
 // "%.10g": for the text format, which says so in its header.
 std::string short_number(double value);
+
+}  // namespace curvix

@@ -1,51 +1,74 @@
 #include "lab/option_values.h"
 
+#include <cstddef>
+#include <string>
+
 #include "lab/number_text.h"
+
+namespace curvix {
 
 namespace {
 
-template <typename Enum>
-struct NamedValue {
-  const char* name;
-  Enum value;
+// The values an option names, from a table of the library's (schemes, bases,
+// curves) or of the front end's (formats): each entry's name and value.
+template <typename Entry, typename Value>
+struct NameTable {
+  const Entry* begin;
+  const Entry* end;
+  Value Entry::*value;
+
+  const Entry* find(const std::string& name) const {
+    for (const Entry* entry = begin; entry != end; ++entry)
+      if (name == entry->name) return entry;
+    return nullptr;
+  }
+
+  // "a, b or c"
+  std::string choices() const {
+    std::string text;
+    for (const Entry* entry = begin; entry != end; ++entry)
+      text += std::string(entry == begin ? "" : entry + 1 == end ? " or " : ", ") + entry->name;
+    return text;
+  }
 };
 
-const NamedValue<LabScheme> SCHEMES[] = {{"rbf4", LabScheme::RBF4},
-                                         {"rbf6", LabScheme::RBF6},
-                                         {"nr4", LabScheme::NR4},
-                                         {"dd", LabScheme::DD}};
-const NamedValue<LabCurve> CURVES[] = {
-    {"lagrange", LabCurve::LAGRANGE}, {"bezier", LabCurve::BEZIER}, {"rbf", LabCurve::RBF}};
-const NamedValue<LabBasis> BASES[] = {
-    {"mq1", LabBasis::MQ1}, {"mq3", LabBasis::MQ3}, {"gs", LabBasis::GS}};
-const NamedValue<OutputFormat> FORMATS[] = {{"text", OutputFormat::TEXT},
-                                            {"csv", OutputFormat::CSV},
-                                            {"json", OutputFormat::JSON},
-                                            {"svg", OutputFormat::SVG}};
-
-template <typename Enum, std::size_t N>
-const char* name_of(const NamedValue<Enum> (&table)[N], Enum value) {
-  for (const auto& entry : table) {
-    if (entry.value == value) return entry.name;
-  }
-  return "?";
+template <typename Entry, std::size_t N, typename Value>
+constexpr NameTable<Entry, Value> name_table(const Entry (&entries)[N], Value Entry::*value,
+                                            std::size_t skip = 0) {
+  return {entries + skip, entries + N, value};
 }
 
+struct FormatEntry {
+  const char* name;
+  OutputFormat format;
+};
+
+constexpr FormatEntry FORMATS[] = {{"text", OutputFormat::TEXT},
+                                   {"csv", OutputFormat::CSV},
+                                   {"json", OutputFormat::JSON},
+                                   {"svg", OutputFormat::SVG}};
+
+constexpr auto SCHEME_NAMES = name_table(SCHEMES, &SchemeInfo::kind);
+constexpr auto BASIS_NAMES = name_table(BASES, &BasisInfo::kind);
+// Every curve but CURVE_NONE, the table's first entry, which samples nothing.
+constexpr auto CURVE_NAMES = name_table(CURVES, &CurveInfo::mode, 1);
+constexpr auto FORMAT_NAMES = name_table(FORMATS, &FormatEntry::format);
+
 // Looks up parsed.values[option] in the table, leaving `value` alone when the
-// option is absent. `expected` lists the names for the error message.
-template <typename Enum, std::size_t N>
+// option is absent. An unknown name is refused with the table's choices, or
+// with `choices` when given.
+template <typename Entry, typename Value>
 LabStatus read_named(const ParsedCommandLine& parsed, const char* option, const char* what,
-                     const char* expected, const NamedValue<Enum> (&table)[N], Enum& value) {
+                     const NameTable<Entry, Value>& table, Value& value,
+                     const std::string& choices = "") {
   const auto found = parsed.values.find(option);
   if (found == parsed.values.end()) return {};
-  for (const auto& entry : table) {
-    if (found->second == entry.name) {
-      value = entry.value;
-      return {};
-    }
-  }
-  return usage_error(std::string("unknown ") + what + " '" + found->second + "' (expected " +
-                     expected + ")");
+  const Entry* entry = table.find(found->second);
+  if (entry == nullptr)
+    return usage_error(std::string("unknown ") + what + " '" + found->second + "' (expected " +
+                       (choices.empty() ? table.choices() : choices) + ")");
+  value = entry->*table.value;
+  return {};
 }
 
 bool given(const ParsedCommandLine& parsed, const char* option) {
@@ -106,31 +129,37 @@ LabStatus first_failure(std::initializer_list<LabStatus> statuses) {
   return {};
 }
 
-LabStatus read_settings(const ParsedCommandLine& parsed, LabSettings& settings) {
+LabStatus read_settings(const ParsedCommandLine& parsed, LevelSettings& settings) {
+  RbfSettings& rbf = settings.subdivision.rbf;
   return first_failure(
-      {read_named(parsed, "--basis", "basis", "mq1, mq3 or gs", BASES, settings.basis),
-       read_double(parsed, "--r", settings.r), read_double(parsed, "--c", settings.c),
-       read_int(parsed, "--pd", MIN_POLYNOMIAL_DEGREE, MAX_POLYNOMIAL_DEGREE, settings.pd),
-       read_double(parsed, "--h", settings.h), read_double(parsed, "--w", settings.w)});
+      {read_named(parsed, "--basis", "basis", BASIS_NAMES, rbf.basis),
+       read_double(parsed, "--r", rbf.r), read_double(parsed, "--c", rbf.c),
+       read_int(parsed, "--pd", MIN_POLYNOMIAL_DEGREE, MAX_POLYNOMIAL_DEGREE, rbf.pd),
+       read_double(parsed, "--h", settings.h),
+       read_double(parsed, "--w", settings.subdivision.tension)});
 }
 
-LabStatus read_scheme(const ParsedCommandLine& parsed, LabScheme& scheme) {
+LabStatus read_scheme(const ParsedCommandLine& parsed, LevelSettings& settings) {
   if (!given(parsed, "--scheme")) return usage_error("missing option '--scheme'");
-  return read_named(parsed, "--scheme", "scheme", "rbf4, rbf6, nr4 or dd", SCHEMES, scheme);
+  return read_named(parsed, "--scheme", "scheme", SCHEME_NAMES, settings.subdivision.scheme);
 }
 
-bool is_rbf_scheme(LabScheme scheme) {
-  return scheme == LabScheme::RBF4 || scheme == LabScheme::RBF6;
+// "rbf4 and rbf6"
+std::string rbf_scheme_names() {
+  std::string names;
+  for (const SchemeInfo& scheme : SCHEMES)
+    if (scheme.rbf) names += std::string(names.empty() ? "" : " and ") + scheme.name;
+  return names;
 }
 
 LabStatus check_params(const MaskOptions& options) {
   if (options.params.empty()) return {};
-  if (!is_rbf_scheme(options.scheme)) return usage_error("--params applies to rbf4 and rbf6 only");
-  const std::size_t s = static_cast<std::size_t>(stencil_size(options.scheme));
+  const SchemeInfo& scheme = scheme_info(options.settings.subdivision.scheme);
+  if (!scheme.rbf) return usage_error("--params applies to " + rbf_scheme_names() + " only");
+  const auto s = static_cast<std::size_t>(scheme.stencil_size);
   if (options.params.size() != s) {
     return usage_error(std::string("--params needs ") + std::to_string(s) + " values for " +
-                       scheme_name(options.scheme) + ", got " +
-                       std::to_string(options.params.size()));
+                       scheme.name + ", got " + std::to_string(options.params.size()));
   }
   return {};
 }
@@ -147,7 +176,7 @@ LabStatus read_smoothness_source(const ParsedCommandLine& parsed, SmoothnessOpti
   if (options.from_scheme == by_weights) return usage_error("give either --scheme or --weights");
   if (options.from_scheme) {
     return first_failure(
-        {read_scheme(parsed, options.scheme), read_settings(parsed, options.settings)});
+        {read_scheme(parsed, options.settings), read_settings(parsed, options.settings)});
   }
   for (const char* setting : {"--basis", "--r", "--c", "--pd", "--h", "--w"}) {
     if (given(parsed, setting)) return usage_error(std::string(setting) + " needs --scheme");
@@ -165,25 +194,11 @@ std::string operand_or_stdin(const ParsedCommandLine& parsed) {
 
 }  // namespace
 
-const char* scheme_name(LabScheme scheme) {
-  return name_of(SCHEMES, scheme);
-}
-const char* curve_name(LabCurve kind) {
-  return name_of(CURVES, kind);
-}
-const char* basis_name(LabBasis basis) {
-  return name_of(BASES, basis);
-}
-
-int stencil_size(LabScheme scheme) {
-  return scheme == LabScheme::RBF6 ? 6 : 4;
-}
-
 LabStatus read_common_options(const ParsedCommandLine& parsed, bool allow_svg,
                               CommonOptions& common) {
-  const LabStatus status = read_named(parsed, "--format", "format",
-                                      allow_svg ? "text, csv, json or svg" : "text, csv or json",
-                                      FORMATS, common.format);
+  // svg is found either way, so that where it does not apply it is refused as such.
+  const LabStatus status = read_named(parsed, "--format", "format", FORMAT_NAMES, common.format,
+                                      allow_svg ? "" : "text, csv or json");
   if (!status.ok()) return status;
   if (common.format == OutputFormat::SVG && !allow_svg) {
     return usage_error("--format svg applies to refine and curve only");
@@ -197,7 +212,7 @@ LabStatus read_common_options(const ParsedCommandLine& parsed, bool allow_svg,
 }
 
 LabStatus read_mask_options(const ParsedCommandLine& parsed, MaskOptions& options) {
-  return first_failure({read_scheme(parsed, options.scheme),
+  return first_failure({read_scheme(parsed, options.settings),
                         read_settings(parsed, options.settings),
                         read_increasing_list(parsed, "--params", options.params),
                         check_params(options), read_sweep_option(parsed, options)});
@@ -205,11 +220,10 @@ LabStatus read_mask_options(const ParsedCommandLine& parsed, MaskOptions& option
 
 LabStatus read_refine_options(const ParsedCommandLine& parsed, RefineOptions& options) {
   RefineRequest& request = options.request;
-  request.stationary = parsed.flags.count("--stationary") != 0;
+  request.first.stationary = parsed.flags.count("--stationary") != 0;
   options.all_levels = parsed.flags.count("--all-levels") != 0;
   options.input = operand_or_stdin(parsed);
-  return first_failure({read_scheme(parsed, request.scheme),
-                        read_settings(parsed, request.settings),
+  return first_failure({read_scheme(parsed, request.first), read_settings(parsed, request.first),
                         read_int(parsed, "--levels", 1, MAX_LEVELS, request.levels),
                         read_increasing_list(parsed, "--knots", request.knots)});
 }
@@ -217,11 +231,10 @@ LabStatus read_refine_options(const ParsedCommandLine& parsed, RefineOptions& op
 LabStatus read_curve_options(const ParsedCommandLine& parsed, CurveOptions& options) {
   options.input = operand_or_stdin(parsed);
   if (!given(parsed, "--kind")) return usage_error("missing option '--kind'");
-  return first_failure(
-      {read_named(parsed, "--kind", "curve kind", "lagrange, bezier or rbf", CURVES, options.kind),
-       read_settings(parsed, options.settings),
-       read_int(parsed, "--samples", MIN_SAMPLES, MAX_SAMPLES, options.samples),
-       read_increasing_list(parsed, "--knots", options.knots)});
+  return first_failure({read_named(parsed, "--kind", "curve kind", CURVE_NAMES, options.kind),
+                        read_settings(parsed, options.settings),
+                        read_int(parsed, "--samples", MIN_SAMPLES, MAX_SAMPLES, options.samples),
+                        read_increasing_list(parsed, "--knots", options.knots)});
 }
 
 LabStatus read_smoothness_options(const ParsedCommandLine& parsed, SmoothnessOptions& options) {
@@ -229,3 +242,5 @@ LabStatus read_smoothness_options(const ParsedCommandLine& parsed, SmoothnessOpt
   return first_failure({read_smoothness_source(parsed, options),
                         read_int(parsed, "--depth", 1, MAX_SMOOTHNESS_DEPTH, options.depth)});
 }
+
+}  // namespace curvix

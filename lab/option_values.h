@@ -12,13 +12,15 @@
 #include "lab/lab_status.h"
 #include "lab/sweep.h"
 
+namespace curvix {
+
 constexpr int DEFAULT_LEVELS = 1;
 constexpr int MAX_LEVELS = 30;  // far past what any point store holds; guards against typos
 constexpr int DEFAULT_SAMPLES = 501;
 constexpr int MIN_SAMPLES = 2;  // both ends of the parameter range
 constexpr int MAX_SAMPLES = 10000000;
 constexpr int MAX_SMOOTHNESS_DEPTH = 40;   // the estimates' cost grows with the depth
-constexpr int MIN_POLYNOMIAL_DEGREE = -1;  // -1: no polynomial part; the engine judges the rest
+constexpr int MIN_POLYNOMIAL_DEGREE = 0;  // the systems always have a constant term
 constexpr int MAX_POLYNOMIAL_DEGREE = 1000;
 
 enum class OutputFormat { TEXT, CSV, JSON, SVG };
@@ -28,9 +30,10 @@ struct CommonOptions {
   std::string output_path;  // empty = standard output
 };
 
+// Settings default to the program's start values; the scheme is in
+// settings.subdivision.scheme.
 struct MaskOptions {
-  LabScheme scheme = LabScheme::RBF4;
-  LabSettings settings;
+  LevelSettings settings;
   std::vector<double> params;  // empty = uniform
   bool sweeping = false;
   Sweep sweep;
@@ -43,8 +46,8 @@ struct RefineOptions {
 };
 
 struct CurveOptions {
-  LabCurve kind = LabCurve::LAGRANGE;
-  LabSettings settings;
+  CurveMode kind = CURVE_LAGRANGE;
+  LevelSettings settings;  // the RBF settings and h
   int samples = DEFAULT_SAMPLES;
   std::vector<double> knots;  // empty = uniform
   std::string input;
@@ -52,19 +55,10 @@ struct CurveOptions {
 
 struct SmoothnessOptions {
   bool from_scheme = false;  // --scheme given, else --weights
-  LabScheme scheme = LabScheme::RBF4;
-  LabSettings settings;
+  LevelSettings settings;
   std::vector<double> weights;
   int depth = 0;  // filled with default_smoothness_depth() when not given
 };
-
-// The names the options take ("rbf4", "lagrange", "mq1", ...).
-const char* scheme_name(LabScheme scheme);
-const char* curve_name(LabCurve kind);
-const char* basis_name(LabBasis basis);
-
-// Stencil size s of a scheme: 4, or 6 for rbf6.
-int stencil_size(LabScheme scheme);
 
 // Reads --format and --output. svg is refused unless allow_svg.
 LabStatus read_common_options(const ParsedCommandLine& parsed, bool allow_svg,
@@ -75,3 +69,5 @@ LabStatus read_mask_options(const ParsedCommandLine& parsed, MaskOptions& option
 LabStatus read_refine_options(const ParsedCommandLine& parsed, RefineOptions& options);
 LabStatus read_curve_options(const ParsedCommandLine& parsed, CurveOptions& options);
 LabStatus read_smoothness_options(const ParsedCommandLine& parsed, SmoothnessOptions& options);
+
+}  // namespace curvix

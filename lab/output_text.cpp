@@ -1,10 +1,9 @@
 #include "lab/output_text.h"
 
-#include <cmath>
-#include <cstdio>
-
+#include "io/exact_number.h"
 #include "lab/number_text.h"
-#include "lab/option_values.h"
+
+namespace curvix {
 
 const char* const TEXT_PRECISION_NOTE =
     "# numbers rounded to 10 significant digits; --format csv or json gives all 17";
@@ -55,43 +54,27 @@ std::string table_text(const NumberTable& table) {
   return document;
 }
 
-std::string json_string(const std::string& text) {
+std::string csv_field(const std::string& text) {
+  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
   std::string quoted = "\"";
-  for (const char c : text) {
-    const auto code = static_cast<unsigned char>(c);
-    if (c == '"' || c == '\\') {
-      quoted += '\\';
-      quoted += c;
-    } else if (code < 0x20) {
-      char escape[8];
-      std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(code));
-      quoted += escape;
-    } else {
-      quoted += c;
-    }
-  }
+  for (const char c : text) quoted += (c == '"') ? std::string("\"\"") : std::string(1, c);
   return quoted + "\"";
 }
 
-std::string json_number(double value) {
-  return std::isfinite(value) ? exact_number(value) : std::string("null");
+void write_settings(JsonWriter& json, const LevelSettings& settings) {
+  const RbfSettings& rbf = settings.subdivision.rbf;
+  json.key("settings").begin_object();
+  json.key("basis").string(basis_info(rbf.basis).name);
+  json.key("r").number(rbf.r).key("c").number(rbf.c).key("pd").integer(rbf.pd);
+  json.key("h").number(settings.h).key("w").number(settings.subdivision.tension);
+  json.end_object();
 }
 
-std::string json_array(const std::vector<double>& values) {
-  std::vector<std::string> fields;
-  for (double value : values) fields.push_back(json_number(value));
-  return "[" + joined(fields, ",") + "]";
+std::string settings_text(const LevelSettings& settings) {
+  const RbfSettings& rbf = settings.subdivision.rbf;
+  return std::string("basis ") + basis_info(rbf.basis).name + ", r " + short_number(rbf.r) +
+         ", c " + short_number(rbf.c) + ", pd " + std::to_string(rbf.pd) + ", h " +
+         short_number(settings.h) + ", w " + short_number(settings.subdivision.tension);
 }
 
-std::string settings_json(const LabSettings& settings) {
-  return std::string("{\"basis\":") + json_string(basis_name(settings.basis)) +
-         ",\"r\":" + json_number(settings.r) + ",\"c\":" + json_number(settings.c) +
-         ",\"pd\":" + std::to_string(settings.pd) + ",\"h\":" + json_number(settings.h) +
-         ",\"w\":" + json_number(settings.w) + "}";
-}
-
-std::string settings_text(const LabSettings& settings) {
-  return std::string("basis ") + basis_name(settings.basis) + ", r " + short_number(settings.r) +
-         ", c " + short_number(settings.c) + ", pd " + std::to_string(settings.pd) + ", h " +
-         short_number(settings.h) + ", w " + short_number(settings.w);
-}
+}  // namespace curvix

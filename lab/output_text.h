@@ -1,13 +1,15 @@
 #pragma once
 // Building blocks of the text, csv and json documents. csv and json carry
-// every double as "%.17g" so that reading them back gives the same bits; the
-// text format rounds for people and says so in its header. JSON has no
-// spelling for infinities or NaN, so a non-finite value is written as null.
+// every double as io/exact_number.h writes it, so that reading them back gives
+// the same bits; the text format rounds for people and says so in its header.
 
 #include <string>
 #include <vector>
 
-#include "lab/lab_engine.h"
+#include "io/json_writer.h"
+#include "subdivision/refine_levels.h"
+
+namespace curvix {
 
 // Heads every text document that rounds its numbers.
 extern const char* const TEXT_PRECISION_NOTE;
@@ -24,17 +26,14 @@ std::string table_csv(const NumberTable& table);
 // Header line, then one line a row, in columns padded for reading, short numbers.
 std::string table_text(const NumberTable& table);
 
-// A JSON string literal with quotes, backslashes and control characters escaped.
-std::string json_string(const std::string& text);
+// One csv field (RFC 4180): quoted, with inner quotes doubled, when it holds a
+// comma, a quote or a line break; as it is otherwise.
+std::string csv_field(const std::string& text);
 
-// An exact number, or null when not finite.
-std::string json_number(double value);
-
-// [v1,v2,...] of json_number values.
-std::string json_array(const std::vector<double>& values);
-
-// {"basis":"mq1","r":...,...} with exact numbers.
-std::string settings_json(const LabSettings& settings);
+// The member "settings":{"basis":"mq1","r":...,"c":...,"pd":...,"h":...,"w":...}.
+void write_settings(JsonWriter& json, const LevelSettings& settings);
 
 // "basis mq1, r 1, c 1, pd 1, h 1, w 0.125" with short numbers.
-std::string settings_text(const LabSettings& settings);
+std::string settings_text(const LevelSettings& settings);
+
+}  // namespace curvix

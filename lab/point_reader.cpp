@@ -6,6 +6,8 @@
 
 #include "lab/number_text.h"
 
+namespace curvix {
+
 namespace {
 
 const char* const BLANKS = " \t\r";  // \r: files written on Windows read the same
@@ -44,7 +46,7 @@ bool parse_coordinate(const std::string& token, double& value, std::string& reas
 
 }  // namespace
 
-bool parse_point_line(const std::string& line, LabPoint& point, bool& blank, std::string& reason) {
+bool parse_point_line(const std::string& line, PlanarPoint& point, bool& blank, std::string& reason) {
   const std::string body = trimmed(line.substr(0, line.find('#')));
   blank = body.empty();
   if (blank) return false;
@@ -57,10 +59,10 @@ bool parse_point_line(const std::string& line, LabPoint& point, bool& blank, std
   return parse_coordinate(first, point.x, reason) && parse_coordinate(second, point.y, reason);
 }
 
-LabStatus read_points(std::istream& in, std::vector<LabPoint>& points) {
+LabStatus read_points(std::istream& in, std::vector<PlanarPoint>& points) {
   std::string line;
   for (int number = 1; std::getline(in, line); ++number) {
-    LabPoint point;
+    PlanarPoint point;
     bool blank = false;
     std::string reason;
     if (parse_point_line(line, point, blank, reason)) {
@@ -74,9 +76,11 @@ LabStatus read_points(std::istream& in, std::vector<LabPoint>& points) {
 }
 
 LabStatus load_points(const std::string& path, std::istream& standard_input,
-                      std::vector<LabPoint>& points) {
+                      std::vector<PlanarPoint>& points) {
   if (path.empty() || path == "-") return read_points(standard_input, points);
   std::ifstream file(path);
   if (!file) return data_error("cannot open '" + path + "': " + std::strerror(errno));
   return read_points(file, points);
 }
+
+}  // namespace curvix

@@ -8,18 +8,22 @@
 #include <string>
 #include <vector>
 
-#include "lab/lab_engine.h"
+#include "curves/planar_point.h"
 #include "lab/lab_status.h"
+
+namespace curvix {
 
 // Parses one line. Returns false, with `reason`, when it holds no point or a
 // malformed one; sets `blank` when it is empty or only a comment.
-bool parse_point_line(const std::string& line, LabPoint& point, bool& blank, std::string& reason);
+bool parse_point_line(const std::string& line, PlanarPoint& point, bool& blank, std::string& reason);
 
 // Reads every line of `in`. On the first bad line returns a data error naming
 // its 1-based line number; `points` then holds the points before it.
-LabStatus read_points(std::istream& in, std::vector<LabPoint>& points);
+LabStatus read_points(std::istream& in, std::vector<PlanarPoint>& points);
 
 // Reads the points of the file at `path`, or of `standard_input` when path is
 // empty or "-". A file that cannot be opened is a data error naming it.
 LabStatus load_points(const std::string& path, std::istream& standard_input,
-                      std::vector<LabPoint>& points);
+                      std::vector<PlanarPoint>& points);
+
+}  // namespace curvix

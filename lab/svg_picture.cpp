@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
+namespace curvix {
+
 namespace {
 
 constexpr double COLOUR_LEVELS = 255.0;  // an 8-bit channel per colour component
@@ -17,7 +19,7 @@ struct Fit {
   double height = SVG_CANVAS_WIDTH;
 };
 
-void widen(const LabPoint& p, bool& first, double box[4]) {
+void widen(const PlanarPoint& p, bool& first, double box[4]) {
   if (first) {
     box[0] = box[2] = p.x;
     box[1] = box[3] = p.y;
@@ -31,13 +33,13 @@ void widen(const LabPoint& p, bool& first, double box[4]) {
 
 // Scales the larger side of the bounding box to the canvas less its margins;
 // a single point (no extent) keeps scale 1 and sits at the margin.
-Fit fit_to_canvas(const std::vector<SvgStrip>& strips, const std::vector<LabPoint>& markers) {
+Fit fit_to_canvas(const std::vector<SvgStrip>& strips, const std::vector<PlanarPoint>& markers) {
   double box[4] = {0.0, 0.0, 0.0, 0.0};  // min x, min y, max x, max y
   bool first = true;
   for (const SvgStrip& strip : strips) {
-    for (const LabPoint& p : strip.points) widen(p, first, box);
+    for (const PlanarPoint& p : strip.points) widen(p, first, box);
   }
-  for (const LabPoint& p : markers) widen(p, first, box);
+  for (const PlanarPoint& p : markers) widen(p, first, box);
   const double extent = std::max(box[2] - box[0], box[3] - box[1]);
   Fit fit;
   fit.min_x = box[0];
@@ -70,7 +72,7 @@ double canvas_y(const Fit& fit, double y) {
 
 std::string polyline(const Fit& fit, const SvgStrip& strip) {
   std::string points;
-  for (const LabPoint& p : strip.points) {
+  for (const PlanarPoint& p : strip.points) {
     points +=
         (points.empty() ? "" : " ") + number(canvas_x(fit, p.x)) + "," + number(canvas_y(fit, p.y));
   }
@@ -78,7 +80,7 @@ std::string polyline(const Fit& fit, const SvgStrip& strip) {
          number(SVG_LINE_WIDTH) + "\" points=\"" + points + "\"/>\n";
 }
 
-std::string marker(const Fit& fit, const LabPoint& p) {
+std::string marker(const Fit& fit, const PlanarPoint& p) {
   const double side = 2.0 * SVG_MARKER_HALF_SIZE;
   return "<rect x=\"" + number(canvas_x(fit, p.x) - SVG_MARKER_HALF_SIZE) + "\" y=\"" +
          number(canvas_y(fit, p.y) - SVG_MARKER_HALF_SIZE) + "\" width=\"" + number(side) +
@@ -87,7 +89,7 @@ std::string marker(const Fit& fit, const LabPoint& p) {
 
 }  // namespace
 
-std::string svg_picture(const std::vector<SvgStrip>& strips, const std::vector<LabPoint>& markers) {
+std::string svg_picture(const std::vector<SvgStrip>& strips, const std::vector<PlanarPoint>& markers) {
   const Fit fit = fit_to_canvas(strips, markers);
   const Colour background{BACKGROUND_GREY, BACKGROUND_GREY, BACKGROUND_GREY};
   const std::string size = number(fit.width) + "\" height=\"" + number(fit.height);
@@ -97,8 +99,10 @@ std::string svg_picture(const std::vector<SvgStrip>& strips, const std::vector<L
       number(fit.width) + " " + number(fit.height) + "\" width=\"" + size + "\">\n";
   svg += "<rect width=\"100%\" height=\"100%\" fill=\"" + rgb(background) + "\"/>\n";
   svg += "<g fill=\"" + rgb(INK_COLOUR) + "\">\n";
-  for (const LabPoint& p : markers) svg += marker(fit, p);
+  for (const PlanarPoint& p : markers) svg += marker(fit, p);
   svg += "</g>\n";
   for (const SvgStrip& strip : strips) svg += polyline(fit, strip);
   return svg + "</svg>\n";
 }
+
+}  // namespace curvix

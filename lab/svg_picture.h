@@ -8,8 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "app/colours.h"
-#include "lab/lab_engine.h"
+#include "curves/colours.h"
+#include "curves/planar_point.h"
+
+namespace curvix {
 
 constexpr double SVG_CANVAS_WIDTH = 800.0;    // viewBox units; also the default width in pixels
 constexpr double SVG_MARGIN = 24.0;           // viewBox units around the drawing
@@ -18,11 +20,13 @@ constexpr double SVG_MARKER_HALF_SIZE = 3.0;  // viewBox units; half the side of
 
 // An open polyline, as the window draws its strips.
 struct SvgStrip {
-  std::vector<LabPoint> points;
+  std::vector<PlanarPoint> points;
   Colour colour;
 };
 
 // The whole SVG document: the background, a filled square at every marker
 // point in INK_COLOUR, then the strips in order, later ones on top, as the
 // window paints them.
-std::string svg_picture(const std::vector<SvgStrip>& strips, const std::vector<LabPoint>& markers);
+std::string svg_picture(const std::vector<SvgStrip>& strips, const std::vector<PlanarPoint>& markers);
+
+}  // namespace curvix

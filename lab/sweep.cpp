@@ -4,6 +4,8 @@
 
 #include "lab/number_text.h"
 
+namespace curvix {
+
 namespace {
 
 const char* const SWEEP_SHAPE = "expected --sweep NAME=FROM:TO:STEP with NAME r, c or h";
@@ -61,10 +63,12 @@ std::vector<double> sweep_values(const Sweep& sweep) {
   return values;
 }
 
-void apply_sweep_value(SweepTarget target, double value, LabSettings& settings) {
+void apply_sweep_value(SweepTarget target, double value, LevelSettings& settings) {
   switch (target) {
-    case SweepTarget::R: settings.r = value; break;
-    case SweepTarget::C: settings.c = value; break;
+    case SweepTarget::R: settings.subdivision.rbf.r = value; break;
+    case SweepTarget::C: settings.subdivision.rbf.c = value; break;
     case SweepTarget::H: settings.h = value; break;
   }
 }
+
+}  // namespace curvix

@@ -10,6 +10,8 @@
 #include "lab/lab_engine.h"
 #include "lab/lab_status.h"
 
+namespace curvix {
+
 constexpr int MAX_SWEEP_ROWS = 10000;
 constexpr double SWEEP_END_TOLERANCE = 1e-9;  // fraction of STEP by which TO may be overshot
 
@@ -31,4 +33,6 @@ LabStatus parse_sweep(const std::string& text, Sweep& sweep);
 std::vector<double> sweep_values(const Sweep& sweep);
 
 // Sets the swept setting to value.
-void apply_sweep_value(SweepTarget target, double value, LabSettings& settings);
+void apply_sweep_value(SweepTarget target, double value, LevelSettings& settings);
+
+}  // namespace curvix

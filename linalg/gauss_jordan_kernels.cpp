@@ -4,6 +4,14 @@
 
 #include "linalg/vector_lanes.h"
 
+// The kernels below pass and return wide vectors between always-inlined
+// helpers, which GCC reports as an ABI change for code built without AVX; no
+// such call survives inlining into the kernel of its width. GCC reports it
+// once the whole file is compiled, so the warning stays off to its end.
+#pragma GCC diagnostic ignored "-Wpsabi"
+
+namespace curvix {
+
 // Index
 // - Kernels of one width
 // - Instances per width
@@ -175,3 +183,5 @@ const GaussJordanKernels* gauss_jordan_kernels(VectorIsa isa) {
 const GaussJordanKernels& best_gauss_jordan_kernels() {
   return *gauss_jordan_kernels(widest_vector_isa());
 }
+
+}  // namespace curvix

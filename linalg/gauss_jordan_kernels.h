@@ -14,6 +14,8 @@
 #include "linalg/matrix.h"
 #include "linalg/vector_isa.h"
 
+namespace curvix {
+
 constexpr int ROW_BLOCK = 8;  // doubles per 64-byte cache line: packed rows are padded to it
 
 // Columns the pivot search may not choose carry an all-ones mask word; the
@@ -47,3 +49,5 @@ const GaussJordanKernels& best_gauss_jordan_kernels();
 // gauss_jordan_solve with the given kernels; b may be null (m is then
 // ignored), in which case only a is reduced: the inverse alone.
 int gauss_jordan_solve_with(const GaussJordanKernels& kernels, Matrix& a, int n, Matrix* b, int m);
+
+}  // namespace curvix

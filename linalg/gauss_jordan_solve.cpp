@@ -10,6 +10,8 @@
 
 #include "linalg/gauss_jordan_kernels.h"
 
+namespace curvix {
+
 // Index
 // - Packed storage
 // - Elimination
@@ -342,3 +344,5 @@ int gauss_jordan_solve(Matrix& a, int n, Matrix& b, int m) {
 int gauss_jordan_invert(Matrix& a, int n) {
   return gauss_jordan_solve_with(best_gauss_jordan_kernels(), a, n, nullptr, 0);
 }
+
+}  // namespace curvix

@@ -4,6 +4,8 @@
 
 #include "linalg/matrix.h"
 
+namespace curvix {
+
 constexpr double PIVOT_TOLERANCE = 1e-20;  // smallest pivot magnitude accepted, inclusive
 
 // Inverts the n x n matrix a in place and solves for the m right-hand-side
@@ -21,3 +23,5 @@ int gauss_jordan_solve(Matrix& a, int n, Matrix& b, int m);
 // The inverse alone: the same passes, and bit for bit the same a and result, as
 // gauss_jordan_solve(a, n, b, m) with any b, without the work on b.
 int gauss_jordan_invert(Matrix& a, int n);
+
+}  // namespace curvix

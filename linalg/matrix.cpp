@@ -1,5 +1,7 @@
 #include "linalg/matrix.h"
 
+namespace curvix {
+
 namespace {
 
 void print_rows(std::FILE* stream, const Matrix& a, int nr, int nc) {
@@ -40,3 +42,5 @@ void matrix_print(std::FILE* stream, const Matrix& a, int nr, int nc) {
   if (stream != nullptr) print_rows(stream, a, nr, nc);
   print_rows(stdout, a, nr, nc);
 }
+
+}  // namespace curvix

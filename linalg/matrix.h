@@ -12,6 +12,8 @@
 #include <memory>
 #include <vector>
 
+namespace curvix {
+
 class Matrix {
  public:
   Matrix() = default;
@@ -60,3 +62,5 @@ void int_vector_free(IntVector& v, int lo);
 // `stream`, then the same text to standard output; both are flushed. A null
 // stream is skipped, so the text still reaches the console.
 void matrix_print(std::FILE* stream, const Matrix& a, int nr, int nc);
+
+}  // namespace curvix

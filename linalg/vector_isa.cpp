@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <atomic>
 
+namespace curvix {
+
 namespace {
 
 std::atomic<int> isa_limit{VECTOR_AVX512};
@@ -38,3 +40,5 @@ VectorIsa widest_vector_isa() {
 void limit_vector_isa(VectorIsa widest) {
   isa_limit.store(widest);
 }
+
+}  // namespace curvix

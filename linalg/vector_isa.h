@@ -10,6 +10,8 @@
 // WebAssembly); the wider sets exist only on x86-64, chosen at run time so one
 // binary runs on any x86-64 and uses what the processor offers.
 
+namespace curvix {
+
 // The AVX code paths exist only when compiling for x86-64.
 #if defined(__x86_64__)
 #define CURVIX_X86_VECTORS 1
@@ -33,3 +35,5 @@ VectorIsa widest_vector_isa();
 // VECTOR_BASELINE measures the portable path on a processor that has wider
 // vectors. The results stay the same bits at every width; only speed changes.
 void limit_vector_isa(VectorIsa widest);
+
+}  // namespace curvix

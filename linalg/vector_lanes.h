@@ -15,9 +15,13 @@
 
 #include "linalg/vector_isa.h"
 
+namespace curvix {
+
 // The helpers below pass and return wide vectors, which GCC and Clang report as an ABI
 // change for code built without AVX; they are always inlined into the kernel
-// of their width, so no such call exists.
+// of their width, so no such call exists. The files that write kernels say the
+// same for theirs.
+#pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wpsabi"
 
 // The vector types of each width (an alias template cannot carry a dependent
@@ -110,3 +114,7 @@ template <int N>
 [[gnu::always_inline]] inline Lanes<N> keep_greater(Lanes<N> candidate, Lanes<N> current) {
   return candidate > current ? candidate : current;  // x86: one max instruction
 }
+
+}  // namespace curvix
+
+#pragma GCC diagnostic pop

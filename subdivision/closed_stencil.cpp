@@ -20,12 +20,12 @@ double continued_parameter(int j, int n, const double* t, double h) {
 }
 
 void gather_closed_stencil(const PlanarPoint* points, const double* t, int n, double h, int i,
-                           int s, PlanarPoint* stencil_points, double* stencil_params) {
+                           int s, PlanarPoint* gathered_points, double* gathered_params) {
   const int lo = i - (s / 2 - 1);
   for (int m = 0; m < s; ++m) {
     const int j = lo + m;
-    stencil_points[m] = points[closed_index(j, n)];
-    if (stencil_params != nullptr) stencil_params[m] = continued_parameter(j, n, t, h);
+    gathered_points[m] = points[closed_index(j, n)];
+    if (gathered_params != nullptr) gathered_params[m] = continued_parameter(j, n, t, h);
   }
 }
 

@@ -26,10 +26,10 @@ int closed_period(int j, int n);
 double continued_parameter(int j, int n, const double* t, double h);
 
 // The stencil of old point i for s points (s even): positions i - (s/2 - 1) ..
-// i + s/2 copied into stencil_points[0..s-1] and, when stencil_params is not
-// null, their continued parameter values into stencil_params[0..s-1].
+// i + s/2 copied into gathered_points[0..s-1] and, when gathered_params is not
+// null, their continued parameter values into gathered_params[0..s-1].
 // Requires n >= 1.
 void gather_closed_stencil(const PlanarPoint* points, const double* t, int n, double h, int i,
-                           int s, PlanarPoint* stencil_points, double* stencil_params);
+                           int s, PlanarPoint* gathered_points, double* gathered_params);
 
 }  // namespace curvix

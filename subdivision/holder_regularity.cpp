@@ -7,6 +7,10 @@
 #include <cstddef>
 #include <limits>
 
+#include "subdivision/spectral_radius.h"
+
+namespace curvix {
+
 namespace {
 
 std::size_t at(int i) {
@@ -17,30 +21,30 @@ std::size_t at(int i) {
 // products along the current branch of the enumeration tree.
 struct NormSearch {
   static constexpr int NORMS = 3;  // 1, inf, Frobenius
-  const SquareMatrix* generators[2];
-  std::vector<SquareMatrix> products;           // products[l]: current product of length l
+  const Eigen::MatrixXd* generators[2];
+  std::vector<Eigen::MatrixXd> products;        // products[l]: current product of length l
   std::vector<std::array<double, NORMS>> best;  // best[l][norm]
 };
 
 void visit_products(NormSearch& search, int length) {
-  for (const SquareMatrix* t : search.generators) {
-    SquareMatrix& p = search.products[at(length)];
-    multiply_into(search.products[at(length - 1)], *t, p);
+  for (const Eigen::MatrixXd* t : search.generators) {
+    Eigen::MatrixXd& p = search.products[at(length)];
+    p.noalias() = search.products[at(length - 1)] * *t;
     std::array<double, NormSearch::NORMS>& best = search.best[at(length)];
-    best[0] = std::max(best[0], norm_1(p));
-    best[1] = std::max(best[1], norm_inf(p));
-    best[2] = std::max(best[2], norm_frobenius(p));
+    best[0] = std::max(best[0], p.cwiseAbs().colwise().sum().maxCoeff());
+    best[1] = std::max(best[1], p.cwiseAbs().rowwise().sum().maxCoeff());
+    best[2] = std::max(best[2], p.norm());
     if (length + 1 < static_cast<int>(search.products.size())) visit_products(search, length + 1);
   }
 }
 
 // Best upper bound on rho over lengths 1..depth and the three norms.
-void norm_bound(const SquareMatrix& t0, const SquareMatrix& t1, int depth,
+void norm_bound(const Eigen::MatrixXd& t0, const Eigen::MatrixXd& t1, int depth,
                 JointSpectralRadiusBounds& bounds) {
   NormSearch search{{&t0, &t1},
-                    std::vector<SquareMatrix>(at(depth + 1), SquareMatrix(t0.n)),
+                    std::vector<Eigen::MatrixXd>(at(depth + 1), Eigen::MatrixXd(t0.rows(), t0.cols())),
                     std::vector<std::array<double, NormSearch::NORMS>>(at(depth + 1))};
-  search.products[0] = identity_matrix(t0.n);
+  search.products[0] = Eigen::MatrixXd::Identity(t0.rows(), t0.cols());
   visit_products(search, 1);
   bounds.upper = std::numeric_limits<double>::infinity();
   for (int l = 1; l <= depth; ++l)
@@ -54,22 +58,23 @@ void norm_bound(const SquareMatrix& t0, const SquareMatrix& t1, int depth,
 }
 
 // rho(T_w1 ... T_wl)^(1/l) for the word w of 0s and 1s.
-double word_growth(const SquareMatrix& t0, const SquareMatrix& t1, const std::vector<int>& word,
-                   SquareMatrix& product, SquareMatrix& scratch) {
+double word_growth(const Eigen::MatrixXd& t0, const Eigen::MatrixXd& t1,
+                   const std::vector<int>& word, Eigen::MatrixXd& product,
+                   Eigen::MatrixXd& scratch) {
   product = word[0] == 0 ? t0 : t1;
   for (std::size_t i = 1; i < word.size(); ++i) {
-    multiply_into(product, word[i] == 0 ? t0 : t1, scratch);
-    std::swap(product, scratch);
+    scratch.noalias() = product * (word[i] == 0 ? t0 : t1);
+    product.swap(scratch);
   }
   return std::pow(spectral_radius(product), 1.0 / static_cast<double>(word.size()));
 }
 
 // Best lower bound on rho over the binary Lyndon words of length 1..depth,
 // generated in lexicographic order by Duval's algorithm.
-void spectral_bound(const SquareMatrix& t0, const SquareMatrix& t1, int depth,
+void spectral_bound(const Eigen::MatrixXd& t0, const Eigen::MatrixXd& t1, int depth,
                     JointSpectralRadiusBounds& bounds) {
-  SquareMatrix product(t0.n);
-  SquareMatrix scratch(t0.n);
+  Eigen::MatrixXd product(t0.rows(), t0.cols());
+  Eigen::MatrixXd scratch(t0.rows(), t0.cols());
   std::vector<int> word{-1};
   while (!word.empty()) {
     ++word.back();
@@ -117,12 +122,12 @@ bool regularity_factor(const LaurentMask& mask, int n, std::vector<double>& b) {
   return true;
 }
 
-void subdivision_matrices(const std::vector<double>& b, SquareMatrix& t0, SquareMatrix& t1) {
+void subdivision_matrices(const std::vector<double>& b, Eigen::MatrixXd& t0, Eigen::MatrixXd& t1) {
   assert(!b.empty());
   const int n = std::max(static_cast<int>(b.size()) - 1, 1);
   const int taps = static_cast<int>(b.size());
-  t0 = SquareMatrix(n);
-  t1 = SquareMatrix(n);
+  t0 = Eigen::MatrixXd::Zero(n, n);
+  t1 = Eigen::MatrixXd::Zero(n, n);
   for (int i = 0; i < n; ++i)
     for (int j = 0; j < n; ++j) {
       const int k = 2 * i - j;
@@ -131,9 +136,10 @@ void subdivision_matrices(const std::vector<double>& b, SquareMatrix& t0, Square
     }
 }
 
-JointSpectralRadiusBounds joint_spectral_radius_bounds(const SquareMatrix& t0,
-                                                       const SquareMatrix& t1, int depth) {
-  assert(depth >= 1 && t0.n == t1.n && t0.n >= 1);
+JointSpectralRadiusBounds joint_spectral_radius_bounds(const Eigen::MatrixXd& t0,
+                                                       const Eigen::MatrixXd& t1, int depth) {
+  assert(depth >= 1 && t0.rows() == t1.rows() && t0.cols() == t1.cols());
+  assert(t0.rows() == t0.cols() && t0.rows() >= 1);
   JointSpectralRadiusBounds bounds;
   norm_bound(t0, t1, depth, bounds);
   spectral_bound(t0, t1, depth, bounds);
@@ -141,8 +147,8 @@ JointSpectralRadiusBounds joint_spectral_radius_bounds(const SquareMatrix& t0,
 }
 
 HolderBounds holder_bounds(const std::vector<double>& b, int n, int depth) {
-  SquareMatrix t0;
-  SquareMatrix t1;
+  Eigen::MatrixXd t0;
+  Eigen::MatrixXd t1;
   subdivision_matrices(b, t0, t1);
   HolderBounds h;
   h.rho = joint_spectral_radius_bounds(t0, t1, depth);
@@ -151,3 +157,5 @@ HolderBounds holder_bounds(const std::vector<double>& b, int n, int depth) {
       h.rho.lower > 0.0 ? n - std::log2(h.rho.lower) : std::numeric_limits<double>::infinity();
   return h;
 }
+
+}  // namespace curvix

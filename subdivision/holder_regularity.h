@@ -15,10 +15,12 @@
 // second from below. Example: Deslauriers-Dubuc's 4-point rule has n = 4,
 // b = (-1, 4, -1) / 2 and rho(T_0) = 4, so alpha <= 2, which is its regularity.
 
+#include <Eigen/Core>
 #include <vector>
 
 #include "subdivision/mask_moments.h"
-#include "subdivision/square_matrix.h"
+
+namespace curvix {
 
 // Remainder of dividing by (1 + z) that counts as zero, relative to sum |a_k|.
 constexpr double DIVISION_REMAINDER_TOLERANCE = 1e-9;
@@ -34,7 +36,7 @@ bool divide_by_one_plus_z(const std::vector<double>& coefficients, std::vector<d
 bool regularity_factor(const LaurentMask& mask, int n, std::vector<double>& b);
 
 // T_0 and T_1 of b (see above), each of order max(b.size() - 1, 1).
-void subdivision_matrices(const std::vector<double>& b, SquareMatrix& t0, SquareMatrix& t1);
+void subdivision_matrices(const std::vector<double>& b, Eigen::MatrixXd& t0, Eigen::MatrixXd& t1);
 
 // Bounds on the joint spectral radius of {t0, t1} from all products of length
 // 1..depth (depth >= 1): upper = the best over lengths and over the 1-, inf- and
@@ -49,8 +51,8 @@ struct JointSpectralRadiusBounds {
   int lower_length = 0;  // length of the product that gave `lower`
   int upper_length = 0;  // length whose norms gave `upper`
 };
-JointSpectralRadiusBounds joint_spectral_radius_bounds(const SquareMatrix& t0,
-                                                       const SquareMatrix& t1, int depth);
+JointSpectralRadiusBounds joint_spectral_radius_bounds(const Eigen::MatrixXd& t0,
+                                                       const Eigen::MatrixXd& t1, int depth);
 
 // alpha bounds n - log2(rho.upper) <= alpha <= n - log2(rho.lower) for a mask
 // with n sum rules; holder_upper is +infinity when rho.lower is 0.
@@ -60,3 +62,5 @@ struct HolderBounds {
   JointSpectralRadiusBounds rho;
 };
 HolderBounds holder_bounds(const std::vector<double>& b, int n, int depth);
+
+}  // namespace curvix

@@ -5,7 +5,9 @@
 #include <cstddef>
 #include <limits>
 
-#include "subdivision/square_matrix.h"
+#include <Eigen/LU>
+
+namespace curvix {
 
 namespace {
 
@@ -56,8 +58,8 @@ Moment sum_defect(const LaurentMask& mask) {
 }
 
 // Rows q = 0..k-1 of the sum-rule constraints (T_m / L)^q at the uniform nodes.
-SquareMatrix gram_of_constraints(const std::vector<double>& nodes, int k, double unit) {
-  SquareMatrix gram(k);
+Eigen::MatrixXd gram_of_constraints(const std::vector<double>& nodes, int k, double unit) {
+  Eigen::MatrixXd gram = Eigen::MatrixXd::Zero(k, k);
   for (int p = 0; p < k; ++p)
     for (int q = 0; q < k; ++q)
       for (const double t : nodes) gram(p, q) += std::pow(t / unit, p) * std::pow(t / unit, q);
@@ -65,13 +67,13 @@ SquareMatrix gram_of_constraints(const std::vector<double>& nodes, int k, double
 }
 
 // delta_q0 - sum_m w_m (T_m / L)^q for q = 0..k-1.
-std::vector<double> constraint_residual(const std::vector<double>& w,
-                                        const std::vector<double>& nodes, int k, double unit) {
-  std::vector<double> residual(at(k), 0.0);
-  residual[0] = 1.0;
+Eigen::VectorXd constraint_residual(const std::vector<double>& w,
+                                    const std::vector<double>& nodes, int k, double unit) {
+  Eigen::VectorXd residual = Eigen::VectorXd::Zero(k);
+  residual(0) = 1.0;
   for (int q = 0; q < k; ++q)
     for (std::size_t m = 0; m < w.size(); ++m)
-      residual[at(q)] -= w[m] * std::pow(nodes[m] / unit, q);
+      residual(q) -= w[m] * std::pow(nodes[m] / unit, q);
   return residual;
 }
 
@@ -134,14 +136,18 @@ bool nearest_weights_with_sum_rules(const std::vector<double>& weights, int k,
   if (size < 2 || size % 2 != 0 || k < 1 || k > size) return false;
   const std::vector<double> nodes = uniform_nodes(size);
   const double unit = size / 2;  // L: scaled nodes stay within [-1, 1]
-  const SquareMatrix gram = gram_of_constraints(nodes, k, unit);
+  // Monomials at 2L >= k distinct nodes make the Gram matrix positive
+  // definite; a solution that is not finite means it was singular all the same.
+  const Eigen::PartialPivLU<Eigen::MatrixXd> gram(gram_of_constraints(nodes, k, unit));
   std::vector<double> w = weights;
   for (int pass = 0; pass < 2; ++pass) {
-    std::vector<double> y = constraint_residual(w, nodes, k, unit);
-    if (!solve_linear(gram, y)) return false;
+    const Eigen::VectorXd y = gram.solve(constraint_residual(w, nodes, k, unit));
+    if (!y.allFinite()) return false;
     for (std::size_t m = 0; m < w.size(); ++m)
-      for (int q = 0; q < k; ++q) w[m] += y[at(q)] * std::pow(nodes[m] / unit, q);
+      for (int q = 0; q < k; ++q) w[m] += y(q) * std::pow(nodes[m] / unit, q);
   }
   corrected = w;
   return true;
 }
+
+}  // namespace curvix

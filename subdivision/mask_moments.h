@@ -15,6 +15,8 @@
 
 #include <vector>
 
+namespace curvix {
+
 // a(z) = sum_k taps[k] z^(first + k), a Laurent polynomial.
 struct LaurentMask {
   std::vector<double> taps;
@@ -77,3 +79,5 @@ std::vector<double> uniform_nodes(int size);
 // untouched, when k is out of range.
 bool nearest_weights_with_sum_rules(const std::vector<double>& weights, int k,
                                     std::vector<double>& corrected);
+
+}  // namespace curvix

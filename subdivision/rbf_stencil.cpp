@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "curves/basis_value.h"
+#include "curves/rbf_curve.h"
 #include "linalg/gauss_jordan_solve.h"
 
 namespace curvix {
@@ -16,6 +17,13 @@ double power(double base, int exponent) {
 
 const double* row(const StencilInverse& inverse, int k) {
   return inverse[static_cast<std::size_t>(k)].data();
+}
+
+// inverse[i][j] = a[i + 1][j + 1] for i, j = 0..k - 1; requires k <= STENCIL_SYSTEM_MAX.
+void store_stencil_inverse(const Matrix& a, int k, StencilInverse& inverse) {
+  for (int i = 0; i < k; ++i)
+    for (int j = 0; j < k; ++j)
+      inverse[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)] = a[i + 1][j + 1];
 }
 
 }  // namespace
@@ -36,42 +44,19 @@ bool stencil_system_admissible(const double* params, int s, int pd) {
   return true;
 }
 
-void fill_stencil_system(Matrix& a, const double* params, int s, const RbfSettings& settings) {
-  const int terms = settings.pd + 1;
-  for (int m = 1; m <= s; ++m)
-    for (int k = 1; k <= terms; ++k) a[k][terms + m] = power(params[m - 1], k - 1);
-  for (int m = 1; m <= s; ++m) {
-    for (int k = 1; k <= terms; ++k) a[terms + m][k] = power(params[m - 1], k - 1);
-    for (int j = 1; j <= s; ++j)
-      a[terms + m][terms + j] = basis_value(settings, params[j - 1] - params[m - 1]);
-  }
-}
-
-// Only the inverse left in a is used; the solver's inverse-only passes give
-// it bit for bit as a solve with identity right-hand sides would.
-bool invert_in_place(Matrix& a, int k) {
-  return gauss_jordan_invert(a, k) == 1;
-}
-
-void store_stencil_inverse(const Matrix& a, int k, StencilInverse& inverse) {
-  for (int i = 0; i < k; ++i)
-    for (int j = 0; j < k; ++j)
-      inverse[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)] = a[i + 1][j + 1];
-}
-
 bool invert_stencil(const double* params, int s, const RbfSettings& settings,
                     StencilInverse& inverse, StencilObserver* observer) {
   if (!stencil_system_admissible(params, s, settings.pd)) return false;
   const int k = stencil_system_size(s, settings.pd);
-  Matrix a = matrix_alloc(k, k);
-  fill_stencil_system(a, params, s, settings);
+  Matrix a = rbf_system_matrix(settings, params, s);
   if (observer != nullptr) observer->system_built(a, k);
-  const bool inverted = invert_in_place(a, k);
+  // Only the inverse left in a is used; the solver's inverse-only passes give
+  // it bit for bit as a solve with identity right-hand sides would.
+  const bool inverted = gauss_jordan_invert(a, k) == 1;
   if (inverted) {
     if (observer != nullptr) observer->system_inverted(a, k);
     store_stencil_inverse(a, k, inverse);
   }
-  matrix_free(a, k);
   return inverted;
 }
 

@@ -5,9 +5,10 @@
 // the basis of the settings, with their C and r, and pd is theirs.
 //
 // The s stencil values at parameters T_1..T_s are interpolated by
-//   f(t) = sum_{k=0..pd} a_k t^k + sum_{m=1..s} lambda_m phi(t - T_m).
-// Its K = s + pd + 1 unknowns, ordered (a_0..a_pd, lambda_1..lambda_s), solve
-// the symmetric system
+//   f(t) = sum_{k=0..pd} a_k t^k + sum_{m=1..s} lambda_m phi(t - T_m),
+// the RBF curve's interpolant over the stencil's points (curves/rbf_curve.h),
+// whose system rbf_system_matrix builds for both. Its K = s + pd + 1
+// unknowns, ordered (a_0..a_pd, lambda_1..lambda_s), solve the symmetric system
 //   row k + 1 (k = 0..pd):  sum_m lambda_m T_m^k = 0
 //   row pd + 1 + m:         sum_k a_k T_m^k + sum_j lambda_j phi(T_j - T_m) = value m
 // The first pd + 1 rows keep the polynomial part reproducible. The system is
@@ -35,17 +36,6 @@ bool stencil_system_fits(int s, int pd);
 // pivot test: more polynomial terms than stencil points (pd + 1 > s), or a
 // repeated parameter value.
 bool stencil_system_admissible(const double* params, int s, int pd);
-
-// Writes the system into the 1-based K x K matrix a, which must be all zero on
-// entry (the block of rows and columns 1..pd + 1 stays zero).
-void fill_stencil_system(Matrix& a, const double* params, int s, const RbfSettings& settings);
-
-// Inverts the K x K matrix a in place (Gauss-Jordan, full pivoting). Returns
-// false when the solver reports a singular system; a is then partly reduced.
-bool invert_in_place(Matrix& a, int k);
-
-// inverse[i][j] = a[i + 1][j + 1] for i, j = 0..k - 1; requires k <= STENCIL_SYSTEM_MAX.
-void store_stencil_inverse(const Matrix& a, int k, StencilInverse& inverse);
 
 // Builds, inverts and stores the system of one stencil. An observer, when
 // given, is shown the system before inversion and, when the inversion

@@ -10,13 +10,6 @@ namespace curvix {
 
 namespace {
 
-constexpr int RBF4_STENCIL = 4;
-constexpr int RBF6_STENCIL = 6;
-
-bool is_rbf(SchemeKind scheme) {
-  return scheme == SCHEME_RBF4 || scheme == SCHEME_RBF6;
-}
-
 double four_point_tension(const SubdivisionSettings& settings) {
   return settings.scheme == SCHEME_NR4 ? settings.tension : DD_TENSION;
 }
@@ -24,9 +17,9 @@ double four_point_tension(const SubdivisionSettings& settings) {
 }  // namespace
 
 int stencil_size_of(const SubdivisionSettings& settings) {
-  if (!is_rbf(settings.scheme)) return FOUR_POINT_STENCIL;
-  if (settings.rbf_stencil_size != 0) return settings.rbf_stencil_size;
-  return settings.scheme == SCHEME_RBF4 ? RBF4_STENCIL : RBF6_STENCIL;
+  if (is_rbf_scheme(settings.scheme) && settings.rbf_stencil_size != 0)
+    return settings.rbf_stencil_size;
+  return scheme_info(settings.scheme).stencil_size;
 }
 
 RefineResult refine_closed_polygon(const PlanarPoint* points, const double* t, int n, double h,
@@ -34,7 +27,7 @@ RefineResult refine_closed_polygon(const PlanarPoint* points, const double* t, i
                                    StencilObserver* observer, PlanarPoint* out) {
   const int s = stencil_size_of(settings);
   if (s < 2 || s % 2 != 0) return RefineResult{};
-  const bool rbf = is_rbf(settings.scheme);
+  const bool rbf = is_rbf_scheme(settings.scheme);
   scratch.points.resize(static_cast<std::size_t>(s));
   scratch.params.resize(static_cast<std::size_t>(s));
   for (int i = 0; i < n; ++i) {

@@ -15,7 +15,7 @@ namespace curvix {
 struct SubdivisionSettings {
   SchemeKind scheme = SCHEME_RBF4;
   RbfSettings rbf;           // RBF4 and RBF6
-  int rbf_stencil_size = 0;  // points per RBF stencil, even and >= 2; 0 takes 4 (RBF4) or 6 (RBF6)
+  int rbf_stencil_size = 0;  // points per RBF stencil, even and >= 2; 0 takes the scheme's own
   double tension = 0.125;    // NR4; D-D always uses DD_TENSION
 };
 
@@ -26,8 +26,8 @@ struct RefineResult {
   int failed_stencil = -1;  // when not refined: the old point whose stencil failed
 };
 
-// The points per stencil the settings ask for: FOUR_POINT_STENCIL for NR4 and
-// D-D, the RBF stencil size otherwise.
+// The points per stencil the settings ask for: the scheme's own size, or the
+// RBF stencil size the settings give.
 int stencil_size_of(const SubdivisionSettings& settings);
 
 // Refines points[0..n-1] at parameter values t[0..n-1] with spacing h into

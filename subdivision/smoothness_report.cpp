@@ -2,10 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 #include "subdivision/holder_regularity.h"
 #include "subdivision/mask_moments.h"
+
+namespace curvix {
 
 namespace {
 
@@ -14,21 +15,6 @@ bool valid_weights(const std::vector<double>& weights) {
   for (const double w : weights)
     if (!std::isfinite(w)) return false;
   return true;
-}
-
-std::string correction_note(double correction, int sum_rules) {
-  char text[128];
-  std::snprintf(text, sizeof text,
-                "weights moved by at most %.3g to meet the %d sum rules they meet only up to "
-                "rounding",
-                correction, sum_rules);
-  return text;
-}
-
-std::string exclusion_note(double holder_upper, int excluded_class) {
-  char text[64];
-  std::snprintf(text, sizeof text, "upper bound %.4f excludes C%d", holder_upper, excluded_class);
-  return text;
 }
 
 double largest_change(const std::vector<double>& from, const std::vector<double>& to) {
@@ -65,18 +51,10 @@ int settle_sum_rules(SmoothnessReport& report) {
       continue;
     report.correction = largest_change(w, corrected);
     report.corrected = true;
-    report.notes.push_back(correction_note(report.correction, k));
     report.analysed_weights = corrected;
     return count_sum_rules(interpolatory_mask(corrected)).exact;
   }
   return count.exact;
-}
-
-void add_class_notes(SmoothnessReport& report) {
-  if (report.smoothness_class < 0)
-    report.notes.push_back("the bounds do not prove convergence to continuous curves");
-  if (report.excluded_class >= 0)
-    report.notes.push_back(exclusion_note(report.holder_upper, report.excluded_class));
 }
 
 }  // namespace
@@ -97,8 +75,7 @@ SmoothnessReport analyse_smoothness(const std::vector<double>& weights, int dept
   report.analysed_weights = weights;
   report.sum_rules = settle_sum_rules(report);
   if (report.sum_rules == 0) {
-    report.status = SmoothnessStatus::not_convergent;
-    report.notes.push_back("weights do not sum to 1 even up to rounding: no limit curve");
+    report.status = SmoothnessStatus::NOT_CONVERGENT;
     return report;
   }
   const std::vector<double>& w = report.analysed_weights;
@@ -106,16 +83,16 @@ SmoothnessReport analyse_smoothness(const std::vector<double>& weights, int dept
       reproduction_degree(w, uniform_nodes(static_cast<int>(w.size())), 0.0);
   std::vector<double> b;
   if (!regularity_factor(interpolatory_mask(w), report.sum_rules, b)) {
-    report.status = SmoothnessStatus::invalid_rule;
-    report.notes.push_back("the mask does not factor by its sum rules");
+    report.status = SmoothnessStatus::INVALID_RULE;
     return report;
   }
   const HolderBounds h = holder_bounds(b, report.sum_rules, depth);
-  report.status = SmoothnessStatus::analysed;
+  report.status = SmoothnessStatus::ANALYSED;
   report.holder_lower = h.lower;
   report.holder_upper = h.upper;
   report.smoothness_class = proved_smoothness_class(h.lower);
   report.excluded_class = excluded_smoothness_class(h.upper);
-  add_class_notes(report);
   return report;
 }
+
+}  // namespace curvix

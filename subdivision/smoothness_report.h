@@ -13,8 +13,9 @@
 // Deslauriers-Dubuc's 4-point rule, whose upper bound is 2 up to rounding, is
 // reported C1 and not C2.
 
-#include <string>
 #include <vector>
+
+namespace curvix {
 
 // Products of length up to 14 for the norms and the spectral radii. Measured
 // (smoothness_benchmark, one core): DD6, matrices of order 4, about 15 ms; a
@@ -24,14 +25,14 @@ constexpr int DEFAULT_REGULARITY_DEPTH = 14;
 constexpr double CLASS_TOLERANCE = 1e-10;  // in units of the Hölder exponent
 
 enum class SmoothnessStatus {
-  analysed,       // bounds and class below are meaningful
-  invalid_rule,   // not an even number (>= 2) of finite weights, depth < 1, or a
+  ANALYSED,       // bounds and class below are meaningful
+  INVALID_RULE,   // not an even number (>= 2) of finite weights, depth < 1, or a
                   // mask that does not factor by the sum rules it was found to meet
-  not_convergent  // a(1) = 2 fails by more than rounding: no sum rule, no limit
+  NOT_CONVERGENT  // a(1) = 2 fails by more than rounding: no sum rule, no limit
 };
 
 struct SmoothnessReport {
-  SmoothnessStatus status = SmoothnessStatus::invalid_rule;
+  SmoothnessStatus status = SmoothnessStatus::INVALID_RULE;
   int sum_rules = 0;             // of the analysed weights, exact
   int reproduction_degree = -1;  // of the analysed weights at the uniform nodes
   double holder_lower = 0.0;     // alpha >= this
@@ -41,7 +42,6 @@ struct SmoothnessReport {
   bool corrected = false;        // the weights were moved to meet the sum rules
   double correction = 0.0;       // largest |change| of one weight
   std::vector<double> analysed_weights;
-  std::vector<std::string> notes;  // what the caller should tell the reader
 };
 
 // The full analysis of the rule with the given weights (0-based, see
@@ -50,12 +50,14 @@ struct SmoothnessReport {
 // replaced by the nearest weights (least squares) that meet the most of those
 // rules, at most 2L, reachable by a correction of rounding size: at most
 // PRINTED_WEIGHT_ERROR * sqrt(2L) in the 2-norm, the distance to the true
-// weights of a printed rule. A note then gives the largest change of a weight.
-// Weights that fail a(1) = 2 beyond rounding give status not_convergent. Never throws
-// on bad input; failure is the status.
+// weights of a printed rule; `corrected` and `correction` then say so.
+// Weights that fail a(1) = 2 beyond rounding give status NOT_CONVERGENT. Never
+// throws on bad input; failure is the status.
 SmoothnessReport analyse_smoothness(const std::vector<double>& weights,
                                     int depth = DEFAULT_REGULARITY_DEPTH);
 
 // The class rules above applied to a pair of Hölder bounds.
 int proved_smoothness_class(double holder_lower);
 int excluded_smoothness_class(double holder_upper);
+
+}  // namespace curvix

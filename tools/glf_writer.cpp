@@ -4,6 +4,11 @@
 
 #include "font/glf_format.h"
 
+using curvix::GLF_HEADER_SIZE;
+using curvix::GLF_MAGIC;
+using curvix::GLF_MAGIC_SIZE;
+using curvix::GLF_NAME_SIZE;
+
 namespace {
 
 void put_u8(std::vector<std::uint8_t>& out, std::size_t value) {

@@ -33,6 +33,10 @@
 #include "glyph_tessellate.h"
 #include "outline_flatten.h"
 
+using curvix::FontSymbol;
+using curvix::FontVertex;
+using curvix::GLF_MAX_COUNT;
+
 namespace {
 
 constexpr int FIRST_CODE = 32;                   // space
@@ -114,8 +118,8 @@ std::optional<GlyphRecord> build_record(FT_Face face, int code, double scale, do
 
 // The file must hold exactly the vertices that were triangulated.
 bool reads_back(const std::vector<std::uint8_t>& bytes, const std::vector<GlyphRecord>& glyphs) {
-  VectorFont font;
-  if (parse_glf(bytes.data(), bytes.size(), font) != GlfStatus::OK) return false;
+  curvix::VectorFont font;
+  if (curvix::parse_glf(bytes.data(), bytes.size(), font) != curvix::GlfStatus::OK) return false;
   for (const GlyphRecord& glyph : glyphs) {
     const FontSymbol* symbol = font.symbols[glyph.code].get();
     if (!symbol || symbol->triangles.size() != glyph.triangles.size()) return false;

@@ -5,7 +5,7 @@
 #include <tuple>
 
 #include "app/app_state.h"
-#include "app/colours.h"
+#include "app/library_names.h"
 #include "app/commands.h"
 #include "app/point_editing.h"
 #include "app/subdivision_steps.h"
@@ -363,14 +363,21 @@ TEST_F(CommandsTest, HoverThenReplaceTheListThenDeleteRemovesNothing) {
 
 // The steps themselves are built elsewhere; what each is bound to do whatever
 // its arithmetic: every step halves the knot spacing and draws the new level in
-// its scheme's colour; the RBF steps record the parameter values of their
-// stencils in stencil_params[0 .. s - 1]; only NR4 reads the tension w.
+// its scheme's colour; the RBF steps trace systems of s + pd + 1 unknowns for
+// stencils of s points; only NR4 reads the tension w.
 struct StepRun {
   bool ran;
   gl_recorder::Rgb level_colour;
-  int params_written;
+  int traced_stencil_size;  // 0 when nothing was traced
   Point inserted;
 };
+
+// s of the first system traced: its first line has s + pd + 1 entries of "%7.3f ".
+int traced_stencil_size(const std::string& trace) {
+  if (trace.empty()) return 0;
+  const std::size_t first_line = trace.find('\n');
+  return static_cast<int>(first_line / std::string("  0.000 ").size()) - (app.pd + 1);
+}
 
 StepRun run_step(SchemeKind scheme, int stencil_size, double w) {
   app = AppState{};
@@ -385,15 +392,14 @@ StepRun run_step(SchemeKind scheme, int stencil_size, double w) {
   app.scheme = scheme;
   app.stencil_size = stencil_size;
   app.w = w;
-  app.stencil_params.fill(solve_probe::SENTINEL);
+  app.trace_on = true;  // to the console alone: no trace file is open
+  ::testing::internal::CaptureStdout();
   on_menu(MENU_SUBDIVISION);
+  const std::string trace = ::testing::internal::GetCapturedStdout();
 
-  StepRun run{app.knot_spacing == 0.5, {}, 0, app.points.items[1]};
+  StepRun run{app.knot_spacing == 0.5, {}, traced_stencil_size(trace), app.points.items[1]};
   const auto prims = gl_recorder::primitives();
   if (!prims.empty()) run.level_colour = prims.back().colour;
-  while (run.params_written < MAX_POINTS &&
-         app.stencil_params[run.params_written] != solve_probe::SENTINEL)
-    ++run.params_written;
   return run;
 }
 
@@ -405,24 +411,24 @@ TEST_F(CommandsTest, SubdivisionRunsTheRbfStepWithTheStencilSize) {
   const StepRun rbf4 = run_step(SCHEME_RBF4, 4, 0.125);
   ASSERT_TRUE(rbf4.ran);
   EXPECT_EQ(rbf4.level_colour, rgb(RBF_LEVEL_COLOUR));
-  EXPECT_EQ(rbf4.params_written, 4);
+  EXPECT_EQ(rbf4.traced_stencil_size, 4);
   const StepRun rbf6 = run_step(SCHEME_RBF6, 6, 0.125);
   EXPECT_EQ(rbf6.level_colour, rgb(RBF_LEVEL_COLOUR));
-  EXPECT_EQ(rbf6.params_written, 6);
+  EXPECT_EQ(rbf6.traced_stencil_size, 6);
 }
 
 TEST_F(CommandsTest, SubdivisionRunsNr4WithTheTensionAndDdWithout) {
   const StepRun nr4 = run_step(SCHEME_NR4, 4, 0.125);
   ASSERT_TRUE(nr4.ran);
   EXPECT_EQ(nr4.level_colour, rgb(FOUR_POINT_LEVEL_COLOUR));
-  EXPECT_EQ(nr4.params_written, 0);
+  EXPECT_EQ(nr4.traced_stencil_size, 0);
   const StepRun nr4_slack = run_step(SCHEME_NR4, 4, 0.0);
   EXPECT_NE(nr4.inserted.y, nr4_slack.inserted.y);
 
   const StepRun dd = run_step(SCHEME_DD, 6, 0.125);
   ASSERT_TRUE(dd.ran);
   EXPECT_EQ(dd.level_colour, rgb(FOUR_POINT_LEVEL_COLOUR));
-  EXPECT_EQ(dd.params_written, 0);
+  EXPECT_EQ(dd.traced_stencil_size, 0);
   const StepRun dd_slack = run_step(SCHEME_DD, 6, 0.0);
   EXPECT_EQ(dd.inserted.x, dd_slack.inserted.x);
   EXPECT_EQ(dd.inserted.y, dd_slack.inserted.y);

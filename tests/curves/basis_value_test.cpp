@@ -7,6 +7,8 @@
 #include "app_fixture.h"
 #include "curves/basis_value.h"
 
+using namespace curvix;
+
 namespace {
 
 using curvix::basis_function;
@@ -15,25 +17,25 @@ class BasisTest : public AppTest {};
 
 TEST_F(BasisTest, ValuesAtStartParameters) {
   app.basis = BASIS_MQ1;
-  EXPECT_EQ(basis_value(0.0, app.r), 1.0);
-  EXPECT_EQ(basis_value(3.0, app.r), std::sqrt(10.0));
+  EXPECT_EQ(state_basis_value(0.0, app.r), 1.0);
+  EXPECT_EQ(state_basis_value(3.0, app.r), std::sqrt(10.0));
   app.basis = BASIS_MQ3;
-  EXPECT_EQ(basis_value(0.0, app.r), 1.0);
-  EXPECT_DOUBLE_EQ(basis_value(1.0, app.r), 2.0 * std::sqrt(2.0));
+  EXPECT_EQ(state_basis_value(0.0, app.r), 1.0);
+  EXPECT_DOUBLE_EQ(state_basis_value(1.0, app.r), 2.0 * std::sqrt(2.0));
   app.basis = BASIS_GS;
-  EXPECT_EQ(basis_value(0.0, app.r), 1.0);
-  EXPECT_DOUBLE_EQ(basis_value(1.0, app.r), 1.0 / std::exp(1.0));
+  EXPECT_EQ(state_basis_value(0.0, app.r), 1.0);
+  EXPECT_DOUBLE_EQ(state_basis_value(1.0, app.r), 1.0 / std::exp(1.0));
 }
 
 TEST_F(BasisTest, MultiquadricConstantComesFromState) {
   app.c = 2.0;
   app.basis = BASIS_MQ1;
-  EXPECT_EQ(basis_value(0.0, 1.5), 3.0);  // |C r|
+  EXPECT_EQ(state_basis_value(0.0, 1.5), 3.0);  // |C r|
   app.basis = BASIS_MQ3;
-  EXPECT_EQ(basis_value(0.0, 1.5), 27.0);  // |C r|^3
+  EXPECT_EQ(state_basis_value(0.0, 1.5), 27.0);  // |C r|^3
   app.basis = BASIS_GS;
-  EXPECT_EQ(basis_value(0.0, 1.5), 1.0);  // C does not enter the gaussian
-  EXPECT_EQ(basis_value(2.0, 0.5), std::exp(-2.0));
+  EXPECT_EQ(state_basis_value(0.0, 1.5), 1.0);  // C does not enter the gaussian
+  EXPECT_EQ(state_basis_value(2.0, 0.5), std::exp(-2.0));
 }
 
 TEST_F(BasisTest, ZeroShapeGivesPowersOfDistanceAndFlatGaussian) {
@@ -67,9 +69,9 @@ TEST_F(BasisTest, NegativeShapeMakesGaussianGrow) {
 
 TEST_F(BasisTest, KindOutsideRangeIsGaussian) {
   app.basis = static_cast<BasisKind>(7);
-  EXPECT_EQ(basis_value(1.5, 0.8), basis_function(BASIS_GS, app.c, 1.5, 0.8));
+  EXPECT_EQ(state_basis_value(1.5, 0.8), basis_function(BASIS_GS, app.c, 1.5, 0.8));
   app.basis = static_cast<BasisKind>(-1);
-  EXPECT_EQ(basis_value(1.5, 0.8), std::exp(((-0.8) * 1.5) * 1.5));
+  EXPECT_EQ(state_basis_value(1.5, 0.8), std::exp(((-0.8) * 1.5) * 1.5));
 }
 
 // The curve's system fills its lower triangle from the upper one, relying on

@@ -9,6 +9,7 @@
 #include "app/bezier_drawing.h"
 #include "app_fixture.h"
 #include "curve_strip_checks.h"
+#include "curves/bezier_curve.h"
 #include "curves/binomial.h"
 
 namespace {
@@ -20,9 +21,9 @@ using namespace curve_checks;
 // Plain transcription of the Bezier curve, one sample at a time with a
 // binomial per term, as the reference that the fast sampling must match bit
 // for bit.
-CurvePoint plain_bezier(const std::vector<Point>& points, double u) {
+PlanarPoint plain_bezier(const std::vector<Point>& points, double u) {
   const int m = static_cast<int>(points.size());
-  CurvePoint p;
+  PlanarPoint p;
   for (int i = 0; i < m; ++i) {
     const double b = binomial(m - 1, i);
     const double g = std::pow(u, static_cast<double>(i)) * b;
@@ -33,8 +34,8 @@ CurvePoint plain_bezier(const std::vector<Point>& points, double u) {
   return p;
 }
 
-std::vector<CurvePoint> plain_bezier_samples(const std::vector<Point>& points) {
-  std::vector<CurvePoint> samples;
+CurveSamples plain_bezier_samples(const std::vector<Point>& points) {
+  CurveSamples samples;
   for (int k = 0; k <= 500; ++k) samples.push_back(plain_bezier(points, k / 500.0));
   return samples;
 }
@@ -86,11 +87,9 @@ TEST_F(BezierCurve, TwoPointsGiveTheSegmentFromFirstToLast) {
 
 TEST_F(BezierCurve, ThreePointMiddleSampleIsTheWeightedPolygon) {
   set_points({{0, 0}, {50, 100}, {100, 0}});
-  CurvePoint p;
-  bezier_evaluate(&p, 0.5, 3);
+  const PlanarPoint p = curvix::bezier_evaluate(working_points(3).data(), 3, 0.5);
   EXPECT_EQ(p.x, 50);
   EXPECT_EQ(p.y, 50);
-  EXPECT_EQ(p.z, 0);
   const std::vector<Vertex> strip = draw();
   ASSERT_EQ(strip.size(), 501u);
   EXPECT_EQ(strip[250], (Vertex{50, 550, 0}));  // stored (50, 50), flipped in a 600 window
@@ -113,9 +112,9 @@ TEST_F(BezierCurve, DrawsNothingWithoutPointsOrAboveTwoHundred) {
   for (int i = 0; i < 201; ++i) add_point(i, 2 * i);
   draw_bezier_curve();
   EXPECT_EQ(gl_recorder::call_count(), 0);
-  CurveSamples samples{};
-  EXPECT_FALSE(bezier_samples(app.points.items.data(), 201, samples));
-  EXPECT_FALSE(bezier_samples(app.points.items.data(), 0, samples));
+  CurveSamples samples = curve_samples();
+  EXPECT_FALSE(curve_drawable(201));
+  EXPECT_FALSE(curvix::bezier_samples(working_points(0).data(), 0, CURVE_SEGMENTS, samples.data()));
 }
 
 // From 172 points on, binomial(N - 1, k) needs the in-range computation; with
@@ -137,8 +136,9 @@ TEST_F(BezierCurve, WeightsOfTwoHundredPointsSumToOne) {
   // Every control point the same: the curve is that point up to the rounding
   // of the weights, which sum to 1.
   set_points(std::vector<Point>(200, Point{300, 200}));
-  CurveSamples samples;
-  ASSERT_TRUE(bezier_samples(app.points.items.data(), 200, samples));
+  CurveSamples samples = curve_samples();
+  ASSERT_TRUE(
+      curvix::bezier_samples(working_points(200).data(), 200, CURVE_SEGMENTS, samples.data()));
   for (size_t k = 0; k < samples.size(); ++k) {
     EXPECT_NEAR(samples[k].x, 300, 300 * 1e-12) << k;
     EXPECT_NEAR(samples[k].y, 200, 200 * 1e-12) << k;
@@ -151,17 +151,16 @@ TEST_F(BezierCurve, FastSamplingAndDrawMatchThePlainFormula) {
     for (bool whole_pixels : {true, false}) {
       SCOPED_TRACE("m " + std::to_string(m));
       const std::vector<Point> points = make_points(m, rng, whole_pixels);
-      const std::vector<CurvePoint> plain = plain_bezier_samples(points);
-      CurveSamples fast;
-      ASSERT_TRUE(bezier_samples(points.data(), m, fast));
+      const CurveSamples plain = plain_bezier_samples(points);
+      CurveSamples fast = curve_samples();
+      ASSERT_TRUE(curvix::bezier_samples(planar(points).data(), m, CURVE_SEGMENTS, fast.data()));
       for (size_t k = 0; k < plain.size(); ++k)
         ASSERT_TRUE(same_bits(fast[k], plain[k])) << "sample " << k;
 
       set_points(points);
       expect_drawn(draw(), plain);
       for (int k : {0, 1, 250, 333, 500}) {
-        CurvePoint p;
-        bezier_evaluate(&p, k / 500.0, m);
+        const PlanarPoint p = curvix::bezier_evaluate(planar(points).data(), m, k / 500.0);
         EXPECT_TRUE(same_bits(p, plain[static_cast<size_t>(k)])) << "sample " << k;
       }
     }

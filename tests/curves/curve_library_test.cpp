@@ -6,9 +6,10 @@
 #include <cstring>
 #include <vector>
 
-#include "app/lagrange_drawing.h"
+#include "app/app_settings.h"
 #include "app/rbf_curve_drawing.h"
 #include "app_fixture.h"
+#include "curves/curve_sampling.h"
 #include "curves/lagrange_curve.h"
 #include "curves/rbf_curve.h"
 
@@ -54,8 +55,9 @@ TEST_F(CurveLibrary, RbfAtExplicitSettingsHasTheBitsOfTheStateCurve) {
   std::vector<PlanarPoint> samples(501);
   ASSERT_TRUE(curvix::rbf_samples(settings, coefficients.data(), t.data(), 7, 500, samples.data()));
   for (int k = 0; k <= 500; k += 50) {
-    CurvePoint p;
-    rbf_evaluate(&p, &app.knots[1], curve_sample_parameter(t.front(), t.back(), k), 7);
+    const PlanarPoint p =
+        curvix::rbf_evaluate(app_rbf_settings(), app.rbf_coefficients.data(), &app.knots[1], 7,
+                             curvix::curve_sample_parameter(t.front(), t.back(), k, 500));
     EXPECT_TRUE(same_bits(p.x, samples[static_cast<std::size_t>(k)].x)) << k;
     EXPECT_TRUE(same_bits(p.y, samples[static_cast<std::size_t>(k)].y)) << k;
   }
@@ -65,22 +67,22 @@ TEST_F(CurveLibrary, RbfAtExplicitSettingsHasTheBitsOfTheStateCurve) {
 // gives the plain evaluator's bits at every sample, and nothing past the end.
 // A width this processor lacks is reported as skipped.
 class CurveLibraryVectorPath : public CurveLibrary,
-                               public ::testing::WithParamInterface<VectorIsa> {
+                               public ::testing::WithParamInterface<curvix::VectorIsa> {
  protected:
   void SetUp() override {
     CurveLibrary::SetUp();
-    if (!vector_isa_available(GetParam())) GTEST_SKIP() << "this processor lacks the width";
+    if (!curvix::vector_isa_available(GetParam())) GTEST_SKIP() << "this processor lacks the width";
   }
 };
 
 TEST_P(CurveLibraryVectorPath, LagrangeSamplesFollowTheirCount) {
   constexpr int segments = 37;
-  const VectorIsa isa = GetParam();
+  const curvix::VectorIsa isa = GetParam();
   std::vector<PlanarPoint> samples(segments + 2, PlanarPoint{-1.0, -1.0});
   ASSERT_TRUE(curvix::lagrange_samples(points.data(), t.data(), 7, segments, samples.data(), isa));
   for (int k = 0; k <= segments; ++k) {
     const double s = t.front() + ((t.back() - t.front()) * k) / segments;
-    const PlanarPoint plain = curvix::lagrange_point(points.data(), t.data(), 7, s);
+    const PlanarPoint plain = curvix::lagrange_evaluate(points.data(), t.data(), 7, s);
     EXPECT_TRUE(same_bits(plain.x, samples[static_cast<std::size_t>(k)].x)) << k;
     EXPECT_TRUE(same_bits(plain.y, samples[static_cast<std::size_t>(k)].y)) << k;
   }
@@ -88,6 +90,7 @@ TEST_P(CurveLibraryVectorPath, LagrangeSamplesFollowTheirCount) {
 }
 
 INSTANTIATE_TEST_SUITE_P(VectorWidths, CurveLibraryVectorPath,
-                         ::testing::Values(VECTOR_BASELINE, VECTOR_AVX2, VECTOR_AVX512));
+                         ::testing::Values(curvix::VECTOR_BASELINE, curvix::VECTOR_AVX2,
+                                           curvix::VECTOR_AVX512));
 
 }  // namespace

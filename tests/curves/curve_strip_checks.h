@@ -9,16 +9,37 @@
 #include <vector>
 
 #include "app/app_state.h"
-#include "app/curve_point.h"
+#include "app/curve_strip.h"
+#include "curves/planar_point.h"
 #include "gl_recorder.h"
 
 namespace curve_checks {
 
+using curvix::PlanarPoint;
 using gl_recorder::Primitive;
 using gl_recorder::Vertex;
 
-inline bool same_bits(const CurvePoint& a, const CurvePoint& b) {
+// The samples of one drawn curve, in stored coordinates (y downward).
+using CurveSamples = std::vector<PlanarPoint>;
+
+inline CurveSamples curve_samples() {
+  return CurveSamples(static_cast<std::size_t>(CURVE_SAMPLES));
+}
+
+inline bool same_bits(const PlanarPoint& a, const PlanarPoint& b) {
   return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+// The coordinates of program points, as the program hands them to the library.
+inline std::vector<PlanarPoint> planar(const std::vector<Point>& points) {
+  std::vector<PlanarPoint> out;
+  for (const Point& p : points) out.push_back({p.x, p.y});
+  return out;
+}
+
+// The first m working points as library points.
+inline std::vector<PlanarPoint> working_points(int m) {
+  return planar(std::vector<Point>(app.points.items.begin(), app.points.items.begin() + m));
 }
 
 // The one strip drawn, after checking the calls and the colour.
@@ -36,7 +57,7 @@ inline std::vector<Vertex> drawn_strip() {
 }
 
 // The drawn vertices are the plain samples with y flipped against the height.
-inline void expect_drawn(const std::vector<Vertex>& drawn, const std::vector<CurvePoint>& plain) {
+inline void expect_drawn(const std::vector<Vertex>& drawn, const CurveSamples& plain) {
   ASSERT_EQ(drawn.size(), plain.size());
   for (size_t k = 0; k < plain.size(); ++k) {
     const Vertex expected{plain[k].x, app.window_height - plain[k].y, 0.0};

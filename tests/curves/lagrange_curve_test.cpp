@@ -6,10 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "app/colours.h"
+#include "app/library_names.h"
 #include "app/lagrange_drawing.h"
 #include "app_fixture.h"
 #include "curve_strip_checks.h"
+#include "curves/curve_sampling.h"
+#include "curves/lagrange_curve.h"
 
 namespace {
 
@@ -17,10 +19,10 @@ using namespace curve_checks;
 
 // Plain transcription of the Lagrange curve, one sample at a time, as the
 // reference that the vectorised sampling must match bit for bit.
-CurvePoint plain_lagrange(const std::vector<Point>& points, const std::vector<double>& u,
-                          double s) {
+PlanarPoint plain_lagrange(const std::vector<Point>& points, const std::vector<double>& u,
+                           double s) {
   const size_t m = u.size();
-  CurvePoint p;
+  PlanarPoint p;
   for (size_t i = 0; i < m; ++i) {
     double weight = 1.0;
     for (size_t j = 0; j < m; ++j) {
@@ -33,9 +35,9 @@ CurvePoint plain_lagrange(const std::vector<Point>& points, const std::vector<do
   return p;
 }
 
-std::vector<CurvePoint> plain_lagrange_samples(const std::vector<Point>& points,
-                                               const std::vector<double>& u) {
-  std::vector<CurvePoint> samples;
+CurveSamples plain_lagrange_samples(const std::vector<Point>& points,
+                                    const std::vector<double>& u) {
+  CurveSamples samples;
   for (int k = 0; k <= 500; ++k) {
     const double s = u.front() + ((u.back() - u.front()) * k) / 500;
     samples.push_back(plain_lagrange(points, u, s));
@@ -44,13 +46,12 @@ std::vector<CurvePoint> plain_lagrange_samples(const std::vector<Point>& points,
 }
 
 // Fails at the first sample whose bits differ.
-void expect_same_samples(const CurveSamples& fast, const std::vector<CurvePoint>& plain) {
+void expect_same_samples(const CurveSamples& fast, const CurveSamples& plain) {
   ASSERT_EQ(plain.size(), fast.size());
   for (size_t k = 0; k < plain.size(); ++k) {
     if (!same_bits(fast[k], plain[k])) {
-      ADD_FAILURE() << "sample " << k << ": fast (" << fast[k].x << ", " << fast[k].y << ", "
-                    << fast[k].z << ") plain (" << plain[k].x << ", " << plain[k].y << ", "
-                    << plain[k].z << ")";
+      ADD_FAILURE() << "sample " << k << ": fast (" << fast[k].x << ", " << fast[k].y
+                    << ") plain (" << plain[k].x << ", " << plain[k].y << ")";
       return;
     }
   }
@@ -90,12 +91,10 @@ TEST_F(LagrangeCurve, TwoPointsGiveTheSegmentFromFirstToLast) {
 
 TEST_F(LagrangeCurve, PassesThroughEachPointAtItsParameterValue) {
   set_curve({{0, 0}, {50, 100}, {100, 0}}, {0, 1, 2});
-  CurvePoint p;
-  lagrange_evaluate(&p, &app.knots[1], 1.0, 3);
+  PlanarPoint p = curvix::lagrange_evaluate(working_points(3).data(), &app.knots[1], 3, 1.0);
   EXPECT_EQ(p.x, 50);
   EXPECT_EQ(p.y, 100);
-  EXPECT_EQ(p.z, 0);
-  lagrange_evaluate(&p, &app.knots[1], 2.0, 3);
+  p = curvix::lagrange_evaluate(working_points(3).data(), &app.knots[1], 3, 2.0);
   EXPECT_EQ(p.x, 100);
   EXPECT_EQ(p.y, 0);
 
@@ -153,16 +152,18 @@ TEST_F(LagrangeCurve, EqualParameterValuesDrawNothing) {
   draw_lagrange_curve();
   EXPECT_TRUE(gl_recorder::calls().empty());
 
-  CurveSamples samples;
-  ASSERT_TRUE(lagrange_samples(app.points.items.data(), &app.knots[1], 3, samples));
-  EXPECT_FALSE(curve_samples_finite(samples));
+  CurveSamples samples = curve_samples();
+  ASSERT_TRUE(curvix::lagrange_samples(working_points(3).data(), &app.knots[1], 3, CURVE_SEGMENTS,
+                                       samples.data()));
+  EXPECT_FALSE(curvix::samples_finite(samples.data(), CURVE_SAMPLES));
 }
 
 TEST_F(LagrangeCurve, SamplingRefusesCountsOutsideTheDrawnRange) {
-  CurveSamples samples{};
+  CurveSamples samples = curve_samples();
   samples[7].x = 42;
-  EXPECT_FALSE(lagrange_samples(app.points.items.data(), &app.knots[1], 0, samples));
-  EXPECT_FALSE(lagrange_samples(app.points.items.data(), &app.knots[1], 201, samples));
+  EXPECT_FALSE(curvix::lagrange_samples(working_points(0).data(), &app.knots[1], 0, CURVE_SEGMENTS,
+                                        samples.data()));
+  EXPECT_FALSE(curve_drawable(201));
   EXPECT_EQ(samples[7].x, 42);
 }
 
@@ -203,30 +204,32 @@ std::vector<Point> make_points(int m, std::mt19937& rng) {
 
 // One instance per vector width; a width this processor lacks is reported as
 // skipped, so a run says which paths it did not check.
-class LagrangeVectorPath : public LagrangeCurve, public ::testing::WithParamInterface<VectorIsa> {
+class LagrangeVectorPath : public LagrangeCurve,
+                           public ::testing::WithParamInterface<curvix::VectorIsa> {
  protected:
   void SetUp() override {
     LagrangeCurve::SetUp();
-    if (!vector_isa_available(GetParam())) GTEST_SKIP() << "this processor lacks the width";
+    if (!curvix::vector_isa_available(GetParam())) GTEST_SKIP() << "this processor lacks the width";
   }
 };
 
 TEST_P(LagrangeVectorPath, FastSamplingMatchesThePlainFormula) {
-  const VectorIsa isa = GetParam();
+  const curvix::VectorIsa isa = GetParam();
   std::mt19937 rng(20240611);
   for (int m : {1, 2, 3, 7, 50, 200}) {
     for (Knots kind : {Knots::UNIFORM, Knots::HALVED, Knots::TYPED, Knots::APPENDED_BELOW,
                        Knots::APPENDED_EQUAL}) {
       const std::vector<Point> points = make_points(m, rng);
       const std::vector<double> u = make_knots(kind, m, rng);
-      const std::vector<CurvePoint> plain = plain_lagrange_samples(points, u);
+      const CurveSamples plain = plain_lagrange_samples(points, u);
       SCOPED_TRACE("m " + std::to_string(m) + ", knots " + std::to_string(static_cast<int>(kind)));
-      CurveSamples fast;
-      ASSERT_TRUE(lagrange_samples(points.data(), u.data(), m, fast, isa));
+      CurveSamples fast = curve_samples();
+      ASSERT_TRUE(curvix::lagrange_samples(planar(points).data(), u.data(), m, CURVE_SEGMENTS,
+                                           fast.data(), isa));
       expect_same_samples(fast, plain);
       if (kind == Knots::APPENDED_EQUAL && m > 1) {
         bool finite = true;
-        for (const CurvePoint& p : plain) finite = finite && std::isfinite(p.x + p.y);
+        for (const PlanarPoint& p : plain) finite = finite && std::isfinite(p.x + p.y);
         EXPECT_FALSE(finite) << "m " << m << ": equal values must reach the comparison";
       }
     }
@@ -234,7 +237,8 @@ TEST_P(LagrangeVectorPath, FastSamplingMatchesThePlainFormula) {
 }
 
 INSTANTIATE_TEST_SUITE_P(VectorWidths, LagrangeVectorPath,
-                         ::testing::Values(VECTOR_BASELINE, VECTOR_AVX2, VECTOR_AVX512));
+                         ::testing::Values(curvix::VECTOR_BASELINE, curvix::VECTOR_AVX2,
+                                           curvix::VECTOR_AVX512));
 
 TEST_F(LagrangeCurve, DrawAndEvaluateMatchThePlainFormula) {
   std::mt19937 rng(77);
@@ -242,14 +246,14 @@ TEST_F(LagrangeCurve, DrawAndEvaluateMatchThePlainFormula) {
     SCOPED_TRACE("m " + std::to_string(m));
     const std::vector<Point> points = make_points(m, rng);
     const std::vector<double> u = make_knots(Knots::TYPED, m, rng);
-    const std::vector<CurvePoint> plain = plain_lagrange_samples(points, u);
+    const CurveSamples plain = plain_lagrange_samples(points, u);
     set_curve(points, u);
     gl_recorder::reset();
     draw_lagrange_curve();
     expect_drawn(drawn_strip(), plain);
     for (int k : {0, 1, 137, 250, 499, 500}) {
-      CurvePoint p;
-      lagrange_evaluate(&p, u.data(), u.front() + ((u.back() - u.front()) * k) / 500, m);
+      const PlanarPoint p = curvix::lagrange_evaluate(
+          planar(points).data(), u.data(), m, u.front() + ((u.back() - u.front()) * k) / 500);
       EXPECT_TRUE(same_bits(p, plain[static_cast<size_t>(k)])) << "sample " << k;
     }
   }

@@ -8,11 +8,13 @@
 #include "app/app_settings.h"
 #include "app/app_state.h"
 #include "linalg/matrix.h"
+#include "state_basis_value.h"
 #include "tests/linalg/plain_gauss_jordan_solve.h"
 
 // Fills `table` from app's points, knots, pd and r; returns the solver's result.
 // Like the curve, it writes nothing when the solve fails.
 inline int plain_rbf_solve(RbfCoefficientTable& table) {
+  using namespace curvix;
   const int count = app.points.count;
   const int pd = app.pd;
   const int n = count + pd + 1;
@@ -27,7 +29,7 @@ inline int plain_rbf_solve(RbfCoefficientTable& table) {
     }
   }
   for (int i = 1; i <= count; ++i)
-    for (int j = 1; j <= count; ++j) a[pd + 1 + i][pd + 1 + j] = basis_value(t[j] - t[i], app.r);
+    for (int j = 1; j <= count; ++j) a[pd + 1 + i][pd + 1 + j] = state_basis_value(t[j] - t[i], app.r);
   const int result = plain_gauss_jordan_solve(a, n, b, n);
   if (result == 0) return 0;
   for (int k = 1; k <= n; ++k) {

@@ -11,10 +11,11 @@
 #include <vector>
 
 #include "app/app_settings.h"
-#include "app/colours.h"
+#include "app/library_names.h"
 #include "app/knots.h"
 #include "app/rbf_curve_drawing.h"
 #include "app_fixture.h"
+#include "curves/rbf_curve.h"
 #include "tests/curves/plain_rbf_solve.h"
 
 namespace {
@@ -34,10 +35,10 @@ class RbfTest : public AppTest {
     assign_uniform_knots();
   }
 
-  static CurvePoint evaluate(double s) {
-    CurvePoint p;
-    rbf_evaluate(&p, &app.knots[1], s, app.points.count);
-    return p;
+  // The state's interpolant at s, with the state's settings and centres.
+  static curvix::PlanarPoint evaluate(double s) {
+    return curvix::rbf_evaluate(app_rbf_settings(), app.rbf_coefficients.data(), &app.knots[1],
+                                app.points.count, s);
   }
 
   static std::vector<Vertex> strip() {
@@ -50,8 +51,8 @@ class RbfTest : public AppTest {
 TEST_F(RbfTest, SystemHasZeroCornerPowersAndBasisBlock) {
   const std::vector<double> t{0.0, 0.5, 1.25, 3.0};  // slot 0 unused
   app.basis = BASIS_MQ3;
-  const Matrix a = rbf_system_matrix(t.data(), 3, 1, 0.7);
-  auto phi = [&](double x) { return basis_value(x, 0.7); };
+  const curvix::Matrix a = curvix::rbf_system_matrix({BASIS_MQ3, app.c, 0.7, 1}, &t[1], 3);
+  auto phi = [&](double x) { return state_basis_value(x, 0.7); };
   const std::vector<std::vector<double>> rows{{0, 0, 1, 1, 1},
                                               {0, 0, 0.5, 1.25, 3.0},
                                               {1, 0.5, phi(0), phi(1.25 - 0.5), phi(3.0 - 0.5)},
@@ -110,10 +111,9 @@ TEST_F(RbfTest, CurvePassesThroughEveryPointAtItsParameter) {
       rbf_solve();
       ASSERT_TRUE(app.rbf_coefficients_valid);
       for (int i = 0; i < 12; ++i) {
-        const CurvePoint p = evaluate(app.knots[size_t(i + 1)]);
+        const curvix::PlanarPoint p = evaluate(app.knots[size_t(i + 1)]);
         EXPECT_NEAR(p.x, app.points.items[size_t(i)].x, 1e-7) << basis << " " << pd << " " << i;
         EXPECT_NEAR(p.y, app.points.items[size_t(i)].y, 1e-7) << basis << " " << pd << " " << i;
-        EXPECT_EQ(p.z, 0.0);
       }
     }
   }
@@ -182,7 +182,7 @@ TEST_F(RbfTest, SamplesSpanParameterRangeAndFlipAgainstWindowHeight) {
   const double t1 = app.knots[1];
   const double tn = app.knots[7];
   for (int i : {0, 1, 250, 499, 500}) {
-    const CurvePoint p = evaluate(t1 + ((tn - t1) * i) / 500);
+    const curvix::PlanarPoint p = evaluate(t1 + ((tn - t1) * i) / 500);
     EXPECT_EQ(vertices[size_t(i)][0], p.x) << i;
     EXPECT_EQ(vertices[size_t(i)][1], 480.0 - p.y) << i;
   }
@@ -203,7 +203,7 @@ TEST_F(RbfTest, TypedParameterValuesSetRangeFromNextSolve) {
   EXPECT_NEAR(vertices.front()[1], 500, 1e-9);
   EXPECT_NEAR(vertices.back()[0], 400, 1e-9);
   EXPECT_NEAR(vertices.back()[1], 450, 1e-9);
-  const CurvePoint at_three = evaluate(3.0);  // the second point, at its own value
+  const curvix::PlanarPoint at_three = evaluate(3.0);  // the second point, at its own value
   EXPECT_NEAR(at_three.x, 200, 1e-9);
   EXPECT_NEAR(at_three.y, 300, 1e-9);
 }

@@ -10,6 +10,8 @@
 
 #include "glf_test_files.h"
 
+using namespace curvix;
+
 namespace {
 
 const char* const FORMAT_MESSAGE = "Error reading font file: incorrect file format\n";

@@ -8,6 +8,8 @@
 #include "font/byte_cursor.h"
 #include "glf_test_files.h"
 
+using namespace curvix;
+
 namespace {
 
 const char* const FORMAT_MESSAGE = "Error reading font file: incorrect file format\n";

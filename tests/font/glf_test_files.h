@@ -24,11 +24,11 @@ class GlfBytes {
   GlfBytes& header(std::uint8_t symbol_count, const std::string& name = "test font",
                    const std::string& magic = "GLF") {
     for (char c : magic) bytes_.push_back(static_cast<std::uint8_t>(c));
-    for (std::size_t i = 0; i < static_cast<std::size_t>(GLF_NAME_SIZE); ++i) {
+    for (std::size_t i = 0; i < static_cast<std::size_t>(curvix::GLF_NAME_SIZE); ++i) {
       bytes_.push_back(i < name.size() ? static_cast<std::uint8_t>(name[i]) : 0);
     }
     bytes_.push_back(symbol_count);
-    bytes_.insert(bytes_.end(), GLF_RESERVED_SIZE, 0xEE);
+    bytes_.insert(bytes_.end(), curvix::GLF_RESERVED_SIZE, 0xEE);
     return *this;
   }
 

@@ -7,6 +7,8 @@
 
 #include "font/font_registry.h"
 
+using namespace curvix;
+
 namespace {
 
 const std::string SHIPPED_FONT = std::string(CURVIX_SOURCE_DIR) + "/fonts/garamond1.glf";

@@ -5,6 +5,8 @@
 #include "fake_lab_engine.h"
 #include "lab_run_helpers.h"
 
+using namespace curvix;
+
 namespace {
 
 struct ExpectedFailure {
@@ -45,7 +47,10 @@ TEST(LabCommandLine, UsageMistakesAreNamedWithStatus2) {
            "unknown basis 'tps' (expected mq1, mq3 or gs)"},
           {{"mask", "--scheme", "dd", "--pd", "1.5"},
            2,
-           "invalid value '1.5' for --pd (expected an integer from -1 to 1000)"},
+           "invalid value '1.5' for --pd (expected an integer from 0 to 1000)"},
+          {{"curve", "--kind", "rbf", "--pd", "-1"},
+           2,
+           "invalid value '-1' for --pd (expected an integer from 0 to 1000)"},
           {{"mask", "--scheme", "rbf6", "--params", "0,1,2,3"},
            2,
            "--params needs 6 values for rbf6, got 4"},
@@ -116,12 +121,16 @@ TEST(LabCommandLine, DataAndEngineFailuresHaveStatus1) {
            "singular stencil system at level 1, index 0"},
           {{"mask", "--scheme", "rbf4", "--sweep", "r=-1:1:0.5"},
            1,
-           "r = -1: fake: singular stencil system for r <= 0"},
-          {{"smoothness", "--weights", "0,0"}, 1, "all weights are zero"},
+           "r = -1: singular stencil system at these settings"},
+          {{"smoothness", "--weights", "0,0"},
+           1,
+           "not a binary interpolatory rule: give an even number (2 or more) of finite weights"},
       },
       SQUARE);
   expect_failures({{{"refine", "--scheme", "dd"}, 1, "need at least 2 input points, got 1"},
-                   {{"curve", "--kind", "rbf"}, 1, "rbf curve needs at least 2 points"}},
+                   {{"curve", "--kind", "rbf"},
+                    1,
+                    "the RBF interpolation system is singular at these settings"}},
                   "# one point\n5 5\n");
   expect_failures({{{"curve", "--kind", "lagrange"}, 1, "need at least 1 input point, got 0"}}, "");
   expect_failures(
@@ -132,7 +141,9 @@ TEST(LabCommandLine, DataAndEngineFailuresHaveStatus1) {
 TEST(LabCommandLine, WarningsGoToStderrAndKeepStatus0) {
   const LabRun run = run_lab_with({"refine", "--scheme", "rbf4", "--c", "1000"}, SQUARE);
   EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.err, "curvix-lab: warning: fake ill-conditioning\n");
+  EXPECT_EQ(run.err,
+            "curvix-lab: warning: level 1: worst condition number of the stencil systems is 2e+13 "
+            "(above 1e12: digits are being lost; try --stationary)\n");
   EXPECT_NE(run.out.find("# level 1, 8 points\n"), std::string::npos) << run.out;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// Runs curvix-lab in-process over the fake engine and keeps what it printed.
+// Runs curvix-lab in-process, over whichever engine the test links, and keeps
+// what it printed.
 
 #include <sstream>
 #include <string>
@@ -18,7 +19,7 @@ inline LabRun run_lab_with(const std::vector<std::string>& args, const std::stri
   std::ostringstream out;
   std::ostringstream err;
   LabRun run;
-  run.status = run_lab(args, in, out, err);
+  run.status = curvix::run_lab(args, in, out, err);
   run.out = out.str();
   run.err = err.str();
   return run;

@@ -13,6 +13,8 @@
 #include "lab/atomic_write.h"
 #include "lab_run_helpers.h"
 
+using namespace curvix;
+
 namespace {
 
 class OutputFile : public ::testing::Test {

@@ -5,8 +5,12 @@
 #include <cstring>
 
 #include "fake_lab_engine.h"
+#include "io/json_writer.h"
 #include "lab/lab_engine.h"
+#include "lab/output_text.h"
 #include "lab_run_helpers.h"
+
+using namespace curvix;
 
 namespace {
 
@@ -43,8 +47,8 @@ std::vector<double> json_numbers_after(const std::string& json, const std::strin
   return csv_numbers(json.substr(open + 1, close - open - 1));
 }
 
-std::vector<LabPoint> awkward_points() {
-  std::vector<LabPoint> points;
+std::vector<curvix::PlanarPoint> awkward_points() {
+  std::vector<curvix::PlanarPoint> points;
   std::istringstream lines(AWKWARD_POINTS);
   std::string line;
   while (std::getline(lines, line)) {
@@ -74,7 +78,7 @@ TEST(LabOutput, CsvRoundTripsEveryDouble) {
   std::istringstream lines(refine.out);
   std::getline(lines, header);
   EXPECT_EQ(header, "level,index,x,y");
-  for (const LabPoint& expected : awkward_points()) {
+  for (const curvix::PlanarPoint& expected : awkward_points()) {
     std::getline(lines, row);
     const std::vector<double> fields = csv_numbers(row);
     ASSERT_EQ(fields.size(), 4u) << row;
@@ -86,8 +90,9 @@ TEST(LabOutput, CsvRoundTripsEveryDouble) {
   const LabRun smoothness = run_lab_with({"smoothness", "--weights", "0.1,0.7", "--format", "csv"});
   ASSERT_EQ(smoothness.status, 0) << smoothness.err;
   EXPECT_NE(smoothness.out.find("\nw1,0.10000000000000001\n"), std::string::npos);
-  EXPECT_NE(smoothness.out.find("\nnote,\"fake note, with \"\"quotes\"\"\"\n"), std::string::npos)
+  EXPECT_NE(smoothness.out.find("\nnote,upper bound 0.6667 excludes C2\n"), std::string::npos)
       << smoothness.out;
+  EXPECT_EQ(curvix::csv_field("fake note, with \"quotes\""), "\"fake note, with \"\"quotes\"\"\"");
 }
 
 TEST(LabOutput, JsonRoundTripsEveryDouble) {
@@ -112,9 +117,11 @@ TEST(LabOutput, JsonRoundTripsEveryDouble) {
       run_lab_with({"smoothness", "--weights", "0.1,0.7", "--format", "json"});
   ASSERT_EQ(smoothness.status, 0) << smoothness.err;
   EXPECT_NE(smoothness.out.find("\"holder_lower\":0.33333333333333331,"), std::string::npos);
-  EXPECT_NE(smoothness.out.find("\"notes\":[\"fake note, with \\\"quotes\\\"\"]"),
+  EXPECT_NE(smoothness.out.find("\"notes\":[\"upper bound 0.6667 excludes C2\"]"),
             std::string::npos)
       << smoothness.out;
+  EXPECT_EQ(curvix::json_string("fake note, with \"quotes\""),
+            "\"fake note, with \\\"quotes\\\"\"");
 }
 
 // Text rounds to 10 digits and says so, and its points read back as input

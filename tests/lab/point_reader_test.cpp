@@ -4,15 +4,17 @@
 
 #include <sstream>
 
+using namespace curvix;
+
 namespace {
 
-LabStatus read_text(const std::string& text, std::vector<LabPoint>& points) {
+LabStatus read_text(const std::string& text, std::vector<curvix::PlanarPoint>& points) {
   std::istringstream in(text);
   return read_points(in, points);
 }
 
 TEST(PointReader, AcceptsBothSeparatorsCommentsAndBlankLines) {
-  std::vector<LabPoint> points;
+  std::vector<curvix::PlanarPoint> points;
   const LabStatus status = read_text(
       "# a square\n"
       "\n"
@@ -48,7 +50,7 @@ TEST(PointReader, NamesTheFirstBadLine) {
       {"\n\n1e999,0\n", "input line 3: non-finite number '1e999'"},
   };
   for (const auto& [text, message] : cases) {
-    std::vector<LabPoint> points;
+    std::vector<curvix::PlanarPoint> points;
     const LabStatus status = read_text(text, points);
     EXPECT_EQ(status.code, STATUS_FAILED) << text;
     EXPECT_EQ(status.message, message) << text;
@@ -57,7 +59,7 @@ TEST(PointReader, NamesTheFirstBadLine) {
 
 TEST(PointReader, MissingFileIsNamed) {
   std::istringstream unused;
-  std::vector<LabPoint> points;
+  std::vector<curvix::PlanarPoint> points;
   const LabStatus status = load_points("/nonexistent/points.txt", unused, points);
   EXPECT_EQ(status.code, STATUS_FAILED);
   EXPECT_EQ(status.message.rfind("cannot open '/nonexistent/points.txt'", 0), 0u) << status.message;

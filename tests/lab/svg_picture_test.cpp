@@ -7,6 +7,8 @@
 
 #include "lab_run_helpers.h"
 
+using namespace curvix;
+
 namespace {
 
 // Checks that tags nest and close in order; returns the first problem, or "".

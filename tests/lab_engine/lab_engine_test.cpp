@@ -16,8 +16,13 @@
 #include "app/rbf_curve_drawing.h"
 #include "app/subdivision_steps.h"
 #include "app_fixture.h"
+#include "lab_run_helpers.h"
 
 namespace {
+
+using curvix::CurveMode;
+using curvix::LevelSettings;
+using curvix::PlanarPoint;
 
 std::uint64_t bits(double v) {
   std::uint64_t b;
@@ -27,26 +32,26 @@ std::uint64_t bits(double v) {
 
 // Irregular coordinates and typed parameter values (floats, as the console
 // entry stores them), so no step is exact by accident.
-const std::vector<LabPoint> POLYGON{{101.3, 77.9},  {260.05, 41.7},  {371.9, 150.25},
+const std::vector<PlanarPoint> POLYGON{{101.3, 77.9},  {260.05, 41.7},  {371.9, 150.25},
                                     {333.3, 289.6}, {210.45, 351.1}, {88.8, 300.35},
                                     {40.1, 190.7},  {150.6, 170.15}, {205.5, 120.5}};
 const std::vector<double> KNOTS{-1.25, -0.25, 0.5, 1.75, 2.5, 3.0, 4.25, 5.5, 6.0};
 
 class LabAgainstProgram : public AppTest {
  protected:
-  static void load_program(const LabSettings& s) {
+  static void load_program(const LevelSettings& s) {
     for (std::size_t i = 0; i < POLYGON.size(); ++i) {
       add_point(POLYGON[i].x, POLYGON[i].y);
       app.knots[i + 1] = KNOTS[i];
     }
-    app.basis = static_cast<BasisKind>(s.basis);
-    app.c = s.c;
-    app.r = s.r;
-    app.pd = s.pd;
-    app.w = s.w;
+    app.basis = s.subdivision.rbf.basis;
+    app.c = s.subdivision.rbf.c;
+    app.r = s.subdivision.rbf.r;
+    app.pd = s.subdivision.rbf.pd;
+    app.w = s.subdivision.tension;
   }
 
-  static void expect_program_points(const std::vector<LabPoint>& level, const std::string& what) {
+  static void expect_program_points(const std::vector<PlanarPoint>& level, const std::string& what) {
     ASSERT_EQ(static_cast<std::size_t>(app.points.count), level.size()) << what;
     for (std::size_t k = 0; k < level.size(); ++k) {
       ASSERT_EQ(bits(app.points.items[k].x), bits(level[k].x)) << what << ", point " << k;
@@ -55,7 +60,7 @@ class LabAgainstProgram : public AppTest {
   }
 
   // The drawn strip is (x, height - y): the engine's y must flip to the same bits.
-  static void expect_drawn(const std::vector<LabPoint>& samples, const std::string& what) {
+  static void expect_drawn(const std::vector<PlanarPoint>& samples, const std::string& what) {
     const auto strips = gl_recorder::primitives();
     ASSERT_EQ(strips.size(), 1u) << what;
     const auto& vertices = strips[0].vertices;
@@ -68,43 +73,40 @@ class LabAgainstProgram : public AppTest {
   }
 };
 
-LabSettings unusual_settings() {
-  LabSettings s;
-  s.basis = LabBasis::MQ3;
-  s.c = 1.3;
-  s.r = 0.8;
-  s.pd = 2;
-  s.w = 0.07;
+LevelSettings unusual_settings() {
+  LevelSettings s;
+  s.subdivision.rbf = {BASIS_MQ3, 1.3, 0.8, 2};
+  s.subdivision.tension = 0.07;
   return s;
 }
 
 TEST_F(LabAgainstProgram, RefineGivesTheSubdivisionCommandsPointsAtEveryLevel) {
   struct Case {
-    LabScheme scheme;
+    SchemeKind scheme;
     void (*step)();
     bool stationary;
   };
-  const Case cases[] = {{LabScheme::RBF4, [] { subdivide_rbf(4); }, false},
-                        {LabScheme::RBF4, [] { subdivide_rbf(4); }, true},
-                        {LabScheme::RBF6, [] { subdivide_rbf(6); }, true},
-                        {LabScheme::NR4, subdivide_nr4, false},
-                        {LabScheme::DD, subdivide_dd, true}};
+  const Case cases[] = {{SCHEME_RBF4, [] { subdivide_rbf(4); }, false},
+                        {SCHEME_RBF4, [] { subdivide_rbf(4); }, true},
+                        {SCHEME_RBF6, [] { subdivide_rbf(6); }, true},
+                        {SCHEME_NR4, subdivide_nr4, false},
+                        {SCHEME_DD, subdivide_dd, true}};
   constexpr int LEVELS = 5;  // 9 -> 288 points, within the program's 500
   for (const Case& c : cases) {
     const std::string what = "scheme " + std::to_string(static_cast<int>(c.scheme)) +
                              (c.stationary ? ", stationary" : "");
-    RefineRequest request;
-    request.scheme = c.scheme;
-    request.settings = unusual_settings();
+    curvix::RefineRequest request;
+    request.first = unusual_settings();
+    request.first.subdivision.scheme = c.scheme;
+    request.first.stationary = c.stationary;
     request.levels = LEVELS;
-    request.stationary = c.stationary;
     request.knots = KNOTS;
-    RefineResult result;
-    ASSERT_EQ(refine_polygon(request, POLYGON, result).message, "") << what;
+    curvix::Refinement result;
+    ASSERT_EQ(refine_polygon(request, POLYGON, result), curvix::LabRefusal::NONE) << what;
     ASSERT_EQ(result.levels.size(), LEVELS + 1u) << what;
 
     app = AppState{};
-    load_program(request.settings);
+    load_program(request.first);
     app.stationary = c.stationary;
     for (int level = 1; level <= LEVELS; ++level) {
       c.step();
@@ -116,15 +118,15 @@ TEST_F(LabAgainstProgram, RefineGivesTheSubdivisionCommandsPointsAtEveryLevel) {
 
 TEST_F(LabAgainstProgram, CurveGivesTheDrawnSamplesBeforeTheFlip) {
   struct Case {
-    LabCurve kind;
+    CurveMode kind;
     void (*draw)();
   };
-  for (const Case c :
-       {Case{LabCurve::LAGRANGE, draw_lagrange_curve}, Case{LabCurve::BEZIER, draw_bezier_curve},
-        Case{LabCurve::RBF, draw_rbf_curve}}) {
+  for (const Case c : {Case{CURVE_LAGRANGE, draw_lagrange_curve},
+                       Case{CURVE_BEZIER, draw_bezier_curve}, Case{CURVE_RBF, draw_rbf_curve}}) {
     const std::string what = "curve " + std::to_string(static_cast<int>(c.kind));
-    std::vector<LabPoint> samples;
-    ASSERT_EQ(sample_curve(c.kind, unusual_settings(), 501, KNOTS, POLYGON, samples).message, "")
+    std::vector<PlanarPoint> samples;
+    ASSERT_EQ(sample_curve(c.kind, unusual_settings(), 501, KNOTS, POLYGON, samples),
+              curvix::LabRefusal::NONE)
         << what;
     app = AppState{};
     gl_recorder::reset();
@@ -137,25 +139,49 @@ TEST_F(LabAgainstProgram, CurveGivesTheDrawnSamplesBeforeTheFlip) {
 }
 
 TEST(LabEngine, DeepLevelsWithoutStationaryModeWarnAndRefusalsNameLevelAndIndex) {
-  const std::vector<LabPoint> square{{100, 100}, {300, 100}, {300, 300}, {100, 300}};
-  RefineRequest request;
-  request.levels = 8;
-  RefineResult result;
-  ASSERT_EQ(refine_polygon(request, square, result).message, "");
-  ASSERT_FALSE(result.warnings.empty());
-  EXPECT_EQ(result.warnings.front().rfind("level 8: worst condition number", 0), 0u)
-      << result.warnings.front();
+  constexpr const char* square = "100,100\n300,100\n300,300\n100,300\n";
+  const LabRun plain = run_lab_with({"refine", "--scheme", "rbf4", "--levels", "8"}, square);
+  ASSERT_EQ(plain.status, 0) << plain.err;
+  ASSERT_FALSE(plain.err.empty());
+  EXPECT_EQ(plain.err.rfind("curvix-lab: warning: level 8: worst condition number", 0), 0u)
+      << plain.err;
 
-  request.stationary = true;
-  ASSERT_EQ(refine_polygon(request, square, result).message, "");
-  EXPECT_TRUE(result.warnings.empty());
+  const LabRun stationary =
+      run_lab_with({"refine", "--scheme", "rbf4", "--levels", "8", "--stationary"}, square);
+  ASSERT_EQ(stationary.status, 0) << stationary.err;
+  EXPECT_TRUE(stationary.err.empty()) << stationary.err;
 
-  request.stationary = false;
-  request.levels = 1;
-  request.settings.pd = 1;
-  request.knots = {0.0, 1.0, 1.0, 2.0};  // a repeated value: the stencils that hold it fail
-  EXPECT_EQ(refine_polygon(request, square, result).message,
-            "singular stencil system at level 1, index 0");
+  // A repeated value: the stencils that hold it fail.
+  const LabRun repeated = run_lab_with(
+      {"refine", "--scheme", "rbf4", "--pd", "1", "--knots", "0,1,1,2"}, square);
+  EXPECT_EQ(repeated.status, 2);  // --knots must be strictly increasing
+  curvix::RefineRequest request;
+  request.knots = {0.0, 1.0, 1.0, 2.0};
+  curvix::Refinement result;
+  const std::vector<PlanarPoint> points{{100, 100}, {300, 100}, {300, 300}, {100, 300}};
+  EXPECT_EQ(refine_polygon(request, points, result), curvix::LabRefusal::SINGULAR_STENCIL);
+  EXPECT_EQ(result.result.failed_level, 1);
+  EXPECT_EQ(result.result.failed_stencil, 0);
+}
+
+// Each fact about a rule is one note: a printed rule moved onto its sum rules,
+// a rule that does not sum to 1.
+TEST(LabEngine, SmoothnessNotesWordEachFactOnce) {
+  const LabRun printed =
+      run_lab_with({"smoothness", "--weights", "0.0117,-0.0977,0.5859,0.5859,-0.0977,0.0117"});
+  ASSERT_EQ(printed.status, 0) << printed.err;
+  EXPECT_NE(printed.out.find("note: weights moved by at most 4.37e-05 to meet the 6 sum rules"),
+            std::string::npos)
+      << printed.out;
+
+  const LabRun far = run_lab_with({"smoothness", "--weights", "-0.1,0.7,0.7,-0.1"});
+  ASSERT_EQ(far.status, 0) << far.err;
+  std::size_t notes = 0;
+  for (std::size_t at = far.out.find("note: "); at != std::string::npos;
+       at = far.out.find("note: ", at + 1))
+    ++notes;
+  EXPECT_EQ(notes, 1u) << far.out;
+  EXPECT_NE(far.out.find("note: the weights do not sum to 1"), std::string::npos) << far.out;
 }
 
 }  // namespace

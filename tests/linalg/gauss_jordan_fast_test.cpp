@@ -14,6 +14,8 @@
 #include "tests/linalg/plain_gauss_jordan_solve.h"
 #include "tests/linalg/test_matrices.h"
 
+using namespace curvix;
+
 namespace {
 
 constexpr double NaN = std::numeric_limits<double>::quiet_NaN();

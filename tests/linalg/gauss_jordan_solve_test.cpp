@@ -11,6 +11,8 @@
 #include "tests/linalg/plain_gauss_jordan_solve.h"
 #include "tests/linalg/test_matrices.h"
 
+using namespace curvix;
+
 namespace {
 
 using Solver = int (*)(Matrix&, int, Matrix&, int);

@@ -6,6 +6,8 @@
 #include "linalg/matrix.h"
 #include "tests/linalg/test_matrices.h"
 
+using namespace curvix;
+
 namespace {
 
 std::string read_all(std::FILE* file) {

@@ -9,6 +9,8 @@
 #include "linalg/gauss_jordan_solve.h"
 #include "linalg/matrix.h"
 
+namespace curvix {
+
 inline int plain_gauss_jordan_solve(Matrix& a, int n, Matrix& b, int m) {
   IntVector pivot_count = int_vector_alloc(1, n);
   IntVector pivot_row = int_vector_alloc(1, n);
@@ -59,3 +61,5 @@ inline int plain_gauss_jordan_solve(Matrix& a, int n, Matrix& b, int m) {
   }
   return 1;
 }
+
+}  // namespace curvix

@@ -13,6 +13,8 @@
 
 #include "linalg/matrix.h"
 
+namespace curvix {
+
 using Rows = std::vector<std::vector<double>>;
 
 inline Matrix from_rows(const Rows& rows) {
@@ -95,3 +97,5 @@ inline ::testing::AssertionResult has_rows(const Matrix& a, const Rows& rows) {
   }
   return ::testing::AssertionSuccess();
 }
+
+}  // namespace curvix

@@ -3,6 +3,8 @@
 
 #include "subdivision/rbf_stencil.h"
 
+#include "curves/rbf_curve.h"
+
 #include <array>
 #include <cstdio>
 #include <string>
@@ -14,7 +16,6 @@
 
 namespace {
 
-using curvix::fill_stencil_system;
 using curvix::invert_stencil;
 using curvix::rbf_stencil_mask;
 using curvix::stencil_coefficients;
@@ -64,8 +65,7 @@ constexpr double ROUNDING = 1e-11;     // "equal up to rounding" for masks of or
 
 TEST_F(RbfStencil, SystemRowsForTheFirstUniformStencil) {
   const auto params = uniform_params(4, 1.0);
-  Matrix a = matrix_alloc(6, 6);
-  fill_stencil_system(a, params.data(), 4, settings(1, 1.0));
+  const curvix::Matrix a = curvix::rbf_system_matrix(settings(1, 1.0), params.data(), 4);
   const std::vector<std::string>& rows = UNIFORM_RBF4_SYSTEM_ROWS;
   for (int i = 1; i <= 6; ++i) {
     std::string line;

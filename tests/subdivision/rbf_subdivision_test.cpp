@@ -1,8 +1,6 @@
 // RBF4 and RBF6 steps: inserted points, stencil parameter values, stationary
 // mode, the trace on the console and in the file, and refused steps.
 
-#include "app/stencil_inserts.h"
-
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -171,16 +169,18 @@ TEST_F(RbfSubdivision, StencilParametersContinueAcrossTheClosure) {
   app.knots[4] = 4.0;
   app.knots[5] = 5.0;
   const PointList old = app.points;
+  const ParameterValues knots = app.knots;
   subdivide_rbf(4);
   // Stencil of old point 1 has T = 0, 1, 2, 4: tc = 2 = T_3, so the inserted
   // point is old point 2.
   EXPECT_NEAR(app.points.items[3].x, old.items[2].x, 1e-9);
   EXPECT_NEAR(app.points.items[3].y, old.items[2].y, 1e-9);
   // The last stencil (old points 3, 4, 0, 1) continues with period 5 + 1.
-  EXPECT_EQ(app.stencil_params[0], 4.0);
-  EXPECT_EQ(app.stencil_params[1], 5.0);
-  EXPECT_EQ(app.stencil_params[2], 6.0);
-  EXPECT_EQ(app.stencil_params[3], 7.0);
+  const std::vector<double> last = gathered_stencil(old, knots, 1.0, 4, 4).params;
+  EXPECT_EQ(last[0], 4.0);
+  EXPECT_EQ(last[1], 5.0);
+  EXPECT_EQ(last[2], 6.0);
+  EXPECT_EQ(last[3], 7.0);
   // Typed values serve the first step only.
   for (int k = 0; k < 10; ++k) EXPECT_EQ(app.knots[static_cast<std::size_t>(k + 1)], 0.5 * k);
 }
@@ -229,20 +229,26 @@ TEST_F(RbfSubdivision, StationaryModeHalvesREvenForAnEmptyPolygon) {
 TEST_F(RbfSubdivision, ShortPolygonsWrapWholePeriods) {
   add_point(120, 80);
   assign_uniform_knots();
+  PointList old = app.points;
+  ParameterValues knots = app.knots;
   subdivide_rbf(4);  // one point: stencil positions -1..2 all name it
   ASSERT_EQ(app.points.count, 2);
   EXPECT_NEAR(app.points.items[1].x, 120.0, 1e-9);
   EXPECT_NEAR(app.points.items[1].y, 80.0, 1e-9);
-  EXPECT_EQ(app.stencil_params[0], -1.0);
-  EXPECT_EQ(app.stencil_params[3], 2.0);
+  const std::vector<double> one_point = gathered_stencil(old, knots, 1.0, 0, 4).params;
+  EXPECT_EQ(one_point[0], -1.0);
+  EXPECT_EQ(one_point[3], 2.0);
 
   app = AppState{};
   add_point(120, 80);
   add_point(160, 80);
   assign_uniform_knots();
+  old = app.points;
+  knots = app.knots;
   subdivide_rbf(6);  // two points: stencil positions -1..4 of the last stencil
   ASSERT_EQ(app.points.count, 4);
-  for (int m = 0; m < 6; ++m) EXPECT_EQ(app.stencil_params[static_cast<std::size_t>(m)], m - 1.0);
+  const std::vector<double> two_points = gathered_stencil(old, knots, 1.0, 1, 6).params;
+  for (int m = 0; m < 6; ++m) EXPECT_EQ(two_points[static_cast<std::size_t>(m)], m - 1.0);
   EXPECT_NEAR(app.points.items[1].y, 80.0, 1e-9);
   EXPECT_NEAR(app.points.items[3].y, 80.0, 1e-9);
 

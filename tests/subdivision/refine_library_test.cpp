@@ -11,6 +11,8 @@
 #include "app_fixture.h"
 #include "subdivision/refine_level.h"
 
+using namespace curvix;
+
 namespace {
 
 using curvix::PlanarPoint;

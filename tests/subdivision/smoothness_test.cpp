@@ -13,7 +13,9 @@
 
 #include "subdivision/holder_regularity.h"
 #include "subdivision/mask_moments.h"
-#include "subdivision/square_matrix.h"
+#include "subdivision/spectral_radius.h"
+
+using namespace curvix;
 
 namespace {
 
@@ -41,7 +43,7 @@ TEST(Smoothness, DeslauriersDubucFourPointIsC1NotC2) {
   EXPECT_EQ(mask.taps, (std::vector<double>{-0.0625, 0, 0.5625, 1, 0.5625, 0, -0.0625}));
 
   const SmoothnessReport r = analyse_smoothness(DD4);
-  ASSERT_EQ(r.status, SmoothnessStatus::analysed);
+  ASSERT_EQ(r.status, SmoothnessStatus::ANALYSED);
   EXPECT_EQ(r.sum_rules, 4);
   EXPECT_EQ(r.reproduction_degree, 3);
   EXPECT_FALSE(r.corrected);
@@ -54,7 +56,7 @@ TEST(Smoothness, DeslauriersDubucFourPointIsC1NotC2) {
 
 TEST(Smoothness, DeslauriersDubucSixPointMeetsRioul) {
   const SmoothnessReport r = analyse_smoothness(DD6);
-  ASSERT_EQ(r.status, SmoothnessStatus::analysed);
+  ASSERT_EQ(r.status, SmoothnessStatus::ANALYSED);
   EXPECT_EQ(r.sum_rules, 6);
   EXPECT_EQ(r.reproduction_degree, 5);
   EXPECT_LE(r.holder_lower, DD6_REGULARITY);
@@ -68,7 +70,7 @@ TEST(Smoothness, FourPointTensionDecidesC1) {
   // Inside (0, (sqrt 5 - 1) / 8) the rule is C1, close to the end of the range too.
   for (const double tension : {0.1, 0.15}) {
     const SmoothnessReport r = analyse_smoothness(four_point(tension));
-    ASSERT_EQ(r.status, SmoothnessStatus::analysed) << tension;
+    ASSERT_EQ(r.status, SmoothnessStatus::ANALYSED) << tension;
     EXPECT_EQ(r.sum_rules, 2) << tension;
     EXPECT_EQ(r.reproduction_degree, 1) << tension;
     EXPECT_GT(r.holder_lower, 1.0) << tension;
@@ -93,9 +95,8 @@ TEST(Smoothness, PrintedMaskIsCorrectedToItsSumRules) {
   EXPECT_EQ(count.within_rounding, 6);
 
   const SmoothnessReport r = analyse_smoothness(printed);
-  ASSERT_EQ(r.status, SmoothnessStatus::analysed);
+  ASSERT_EQ(r.status, SmoothnessStatus::ANALYSED);
   EXPECT_TRUE(r.corrected);
-  EXPECT_FALSE(r.notes.empty());
   EXPECT_NEAR(r.correction, 4.375e-5, 1e-12);  // back onto DD6: -0.0977 moves most
   for (std::size_t m = 0; m < DD6.size(); ++m) EXPECT_NEAR(r.analysed_weights[m], DD6[m], 1e-15);
   EXPECT_EQ(r.sum_rules, 6);
@@ -125,16 +126,15 @@ TEST(Smoothness, PrintedMaskIsCorrectedToItsSumRules) {
 
 TEST(Smoothness, BrokenRulesAreReportedNotAnalysed) {
   const SmoothnessReport far = analyse_smoothness({-0.1, 0.7, 0.7, -0.1});  // sums to 1.2
-  EXPECT_EQ(far.status, SmoothnessStatus::not_convergent);
+  EXPECT_EQ(far.status, SmoothnessStatus::NOT_CONVERGENT);
   EXPECT_EQ(far.sum_rules, 0);
-  EXPECT_FALSE(far.notes.empty());
   // A general mask needs a(1) = 2 besides equal even and odd moments.
   LaurentMask scaled = interpolatory_mask(DD4);
   for (double& tap : scaled.taps) tap *= 0.6;
   EXPECT_EQ(count_sum_rules(scaled).within_rounding, 0);
-  EXPECT_EQ(analyse_smoothness({0.5, 0.5, 0.1}).status, SmoothnessStatus::invalid_rule);
+  EXPECT_EQ(analyse_smoothness({0.5, 0.5, 0.1}).status, SmoothnessStatus::INVALID_RULE);
   EXPECT_EQ(analyse_smoothness({0.5, std::numeric_limits<double>::quiet_NaN()}).status,
-            SmoothnessStatus::invalid_rule);
+            SmoothnessStatus::INVALID_RULE);
 }
 
 TEST(MaskMoments, ReproductionAtNonUniformNodes) {
@@ -160,8 +160,8 @@ TEST(MaskMoments, ReproductionAtNonUniformNodes) {
 TEST(HolderRegularity, JointSpectralRadiusAttainedByAProduct) {
   // {[1 1; 0 1], [1 0; 1 1]}: each has rho 1, their product rho phi^2, and the
   // joint spectral radius is phi, attained at length 2.
-  SquareMatrix a(2);
-  SquareMatrix b(2);
+  Eigen::MatrixXd a = Eigen::MatrixXd::Zero(2, 2);
+  Eigen::MatrixXd b = Eigen::MatrixXd::Zero(2, 2);
   a(0, 0) = a(0, 1) = a(1, 1) = 1.0;
   b(0, 0) = b(1, 0) = b(1, 1) = 1.0;
   const double phi = (1.0 + std::sqrt(5.0)) / 2.0;
@@ -172,23 +172,23 @@ TEST(HolderRegularity, JointSpectralRadiusAttainedByAProduct) {
   EXPECT_LT(rho.upper, phi + 1e-6);
 }
 
-TEST(SquareMatrix, SpectralRadiusOfHardCases) {
-  SquareMatrix rotation(2);  // eigenvalues +-3i: no real dominant eigenvector
+TEST(SpectralRadius, SpectralRadiusOfHardCases) {
+  Eigen::MatrixXd rotation = Eigen::MatrixXd::Zero(2, 2);  // eigenvalues +-3i: no real dominant eigenvector
   rotation(0, 1) = -3.0;
   rotation(1, 0) = 3.0;
   EXPECT_NEAR(spectral_radius(rotation), 3.0, 1e-14);
-  SquareMatrix jordan(3);  // one Jordan block of order 3 for 2
+  Eigen::MatrixXd jordan = Eigen::MatrixXd::Zero(3, 3);  // one Jordan block of order 3 for 2
   for (int i = 0; i < 3; ++i) jordan(i, i) = 2.0;
   jordan(0, 1) = jordan(1, 2) = 1.0;
   EXPECT_NEAR(spectral_radius(jordan), 2.0, 1e-14);
-  SquareMatrix mixed(3);  // eigenvalues -5, 1 +- 4.9i (modulus sqrt 25.01 just above 5)
+  Eigen::MatrixXd mixed = Eigen::MatrixXd::Zero(3, 3);  // eigenvalues -5, 1 +- 4.9i (modulus sqrt 25.01 just above 5)
   mixed(0, 0) = -5.0;
   mixed(1, 1) = mixed(2, 2) = 1.0;
   mixed(1, 2) = -4.9;
   mixed(2, 1) = 4.9;
   mixed(0, 2) = 7.0;
   EXPECT_NEAR(spectral_radius(mixed), std::sqrt(25.01), 1e-14);
-  EXPECT_EQ(spectral_radius(SquareMatrix(3)), 0.0);
+  EXPECT_EQ(spectral_radius(Eigen::MatrixXd::Zero(3, 3)), 0.0);
 }
 
 }  // namespace

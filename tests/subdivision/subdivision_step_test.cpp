@@ -7,7 +7,7 @@
 
 #include "app/gl_drawing.h"
 #include "app/knots.h"
-#include "app/stencil_inserts.h"
+#include "subdivision/four_point_rule.h"
 #include "subdivision/four_point_rule.h"
 #include "subdivision_test_support.h"
 
@@ -133,18 +133,24 @@ TEST_F(SubdivisionStep, EvenEntriesAreTheOldPointsBitForBit) {
 TEST_F(SubdivisionStep, StencilsWrapAroundTheClosure) {
   add_irregular_points(6);
   const PointList old = app.points;
+  const ParameterValues knots = app.knots;
   subdivide_dd();
-  // The stencil left in the buffer is the last one: old points N-2, N-1, 0, 1.
+  // The last stencil is old points N-2, N-1, 0, 1.
+  const GatheredStencil last_stencil = gathered_stencil(old, knots, 1.0, 5, 4);
   for (int m = 0; m < 4; ++m) {
     const Point& expected = old.items[(4 + m) % 6];
-    EXPECT_EQ(app.stencil_points[m].x, expected.x) << m;
-    EXPECT_EQ(app.stencil_points[m].y, expected.y) << m;
+    EXPECT_EQ(last_stencil.points[m].x, expected.x) << m;
+    EXPECT_EQ(last_stencil.points[m].y, expected.y) << m;
   }
-  const Point first_stencil[4] = {old.items[5], old.items[0], old.items[1], old.items[2]};
-  const Point first = four_point_insert(first_stencil, DD_TENSION);
+  const curvix::PlanarPoint first_stencil[4] = {{old.items[5].x, old.items[5].y},
+                                                {old.items[0].x, old.items[0].y},
+                                                {old.items[1].x, old.items[1].y},
+                                                {old.items[2].x, old.items[2].y}};
+  const curvix::PlanarPoint first = curvix::four_point_insert(first_stencil, curvix::DD_TENSION);
   EXPECT_EQ(app.points.items[1].x, first.x);
   EXPECT_EQ(app.points.items[1].y, first.y);
-  const Point last = four_point_insert(app.stencil_points.data(), DD_TENSION);
+  const curvix::PlanarPoint last =
+      curvix::four_point_insert(last_stencil.points.data(), curvix::DD_TENSION);
   EXPECT_EQ(app.points.items[11].x, last.x);
   EXPECT_EQ(app.points.items[11].y, last.y);
 }

@@ -7,8 +7,9 @@
 #include <vector>
 
 #include "app/app_state.h"
-#include "app/colours.h"
+#include "app/library_names.h"
 #include "app_fixture.h"
+#include "subdivision/closed_stencil.h"
 
 namespace subdivision_test {
 
@@ -44,6 +45,26 @@ inline std::vector<Vertex> strip_of(const Point* points, int count) {
   for (int i = 0; i < count; ++i)
     vertices.push_back({points[i].x, static_cast<double>(app.window_height) - points[i].y, 0.0});
   return vertices;
+}
+
+// The stencil of old point i, s points, as a step gathers it from the polygon
+// `old` with parameter values `knots` and spacing h: its points and their
+// continued parameter values.
+struct GatheredStencil {
+  std::vector<curvix::PlanarPoint> points;
+  std::vector<double> params;
+};
+inline GatheredStencil gathered_stencil(const PointList& old, const ParameterValues& knots,
+                                        double h, int i, int s) {
+  std::vector<curvix::PlanarPoint> polygon;
+  for (int k = 0; k < old.count; ++k)
+    polygon.push_back({old.items[static_cast<std::size_t>(k)].x,
+                       old.items[static_cast<std::size_t>(k)].y});
+  GatheredStencil stencil{std::vector<curvix::PlanarPoint>(static_cast<std::size_t>(s)),
+                          std::vector<double>(static_cast<std::size_t>(s))};
+  curvix::gather_closed_stencil(polygon.data(), &knots[1], old.count, h, i, s,
+                                stencil.points.data(), stencil.params.data());
+  return stencil;
 }
 
 // The working points as (x, y) pairs, for whole-polygon comparisons.

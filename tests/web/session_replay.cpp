@@ -110,8 +110,8 @@ int main(int argc, char** argv) {
   }
   // What the program does before its first event: the font, the help text,
   // then the first reshape of the window at its initial size.
-  font_system_init();
-  load_font(CURVIX_FONT_FILE);
+  curvix::font_system_init();
+  curvix::load_font(CURVIX_FONT_FILE);
   print_help();
   on_reshape(INITIAL_WINDOW_WIDTH, INITIAL_WINDOW_HEIGHT);
   Pointer pointer;

@@ -1,6 +1,9 @@
 #pragma once
-// Every colour the program draws with. The level colours of the subdivision
-// are permutations of the ink colour's components.
+// Every colour Curvix draws with, in the window and in the companion's
+// pictures. The level colours of the subdivision are permutations of the ink
+// colour's components.
+
+namespace curvix {
 
 struct Colour {
   float red;
@@ -17,3 +20,5 @@ constexpr float BACKGROUND_GREY = 0.8f;                // clear colour, alpha 1
 constexpr Colour PREVIOUS_LEVEL_COLOUR{0.5f, 0.1f, 0.3f};    // ink green, blue, red
 constexpr Colour RBF_LEVEL_COLOUR{0.1f, 0.5f, 0.3f};         // ink blue, green, red
 constexpr Colour FOUR_POINT_LEVEL_COLOUR{0.1f, 0.3f, 0.5f};  // ink blue, red, green
+
+}  // namespace curvix
