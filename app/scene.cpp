@@ -4,9 +4,9 @@
 
 #include "app/app_state.h"
 #include "app/bezier_drawing.h"
-#include "app/library_names.h"
 #include "app/gl_drawing.h"
 #include "app/lagrange_drawing.h"
+#include "app/library_names.h"
 #include "app/rbf_curve_drawing.h"
 
 namespace {

@@ -10,10 +10,10 @@
 
 #include "app/app_state.h"
 #include "app/bezier_drawing.h"
-#include "app/library_names.h"
 #include "app/gl_drawing.h"
 #include "app/knots.h"
 #include "app/lagrange_drawing.h"
+#include "app/library_names.h"
 #include "app/planar_buffer.h"
 #include "curves/bezier_curve.h"
 #include "curves/curve_sampling.h"

@@ -22,7 +22,8 @@ std::vector<curvix::PlanarPoint> random_polygon(int n) {
   std::uniform_int_distribution<int> x(0, 799);
   std::uniform_int_distribution<int> y(0, 599);
   std::vector<curvix::PlanarPoint> points(static_cast<std::size_t>(n));
-  for (curvix::PlanarPoint& p : points) p = curvix::PlanarPoint{static_cast<double>(x(rng)), static_cast<double>(y(rng))};
+  for (curvix::PlanarPoint& p : points)
+    p = curvix::PlanarPoint{static_cast<double>(x(rng)), static_cast<double>(y(rng))};
   return points;
 }
 
@@ -44,7 +45,8 @@ void BM_lab_refine(benchmark::State& state) {
 }
 BENCHMARK(BM_lab_refine)
     ->ArgNames({"scheme", "points"})
-    ->ArgsProduct({{curvix::SCHEME_RBF4, curvix::SCHEME_RBF6, curvix::SCHEME_NR4, curvix::SCHEME_DD},
+    ->ArgsProduct({{curvix::SCHEME_RBF4, curvix::SCHEME_RBF6, curvix::SCHEME_NR4,
+                    curvix::SCHEME_DD},
                    {25, 50, 100}})
     ->Unit(benchmark::kMillisecond);
 

@@ -2,6 +2,8 @@
 // The radial basis functions, each described once: the program's key, the
 // companion's options and the page's status read this table.
 
+#include "curves/variant_table.h"
+
 namespace curvix {
 
 // The radial basis function in use; the key "b" steps through the values in order.
@@ -23,21 +25,15 @@ inline constexpr BasisInfo BASES[] = {
     {BASIS_GS, "gs"},
 };
 
-constexpr int BASIS_COUNT = static_cast<int>(sizeof BASES / sizeof BASES[0]);
-
 // The entry of a basis. A value outside the table is the gaussian, as the
 // basis function treats it.
 constexpr const BasisInfo& basis_info(BasisKind kind) {
-  for (const BasisInfo& basis : BASES)
-    if (basis.kind == kind) return basis;
-  return BASES[BASIS_GS];
+  return table_entry(BASES, &BasisInfo::kind, kind, BASES[BASIS_GS]);
 }
 
 // mq1 -> mq3 -> gs -> mq1.
 constexpr BasisKind next_basis(BasisKind kind) {
-  for (int i = 0; i < BASIS_COUNT; ++i)
-    if (BASES[i].kind == kind) return BASES[(i + 1) % BASIS_COUNT].kind;
-  return BASES[0].kind;
+  return next_in_table(BASES, &BasisInfo::kind, kind);
 }
 
 }  // namespace curvix

@@ -3,6 +3,8 @@
 // program's menu and display, the companion's --kind and the page's status
 // read this table.
 
+#include "curves/variant_table.h"
+
 namespace curvix {
 
 // Curve drawn over the control polygon; CURVE_NONE draws none.
@@ -26,11 +28,10 @@ inline constexpr CurveInfo CURVES[] = {
     {CURVE_RBF, "rbf", "RBF interpolation"},
 };
 
-// The entry of a mode; a value outside the table is CURVE_NONE, which the display draws nothing for.
+// The entry of a mode; a value outside the table is CURVE_NONE, which the
+// display draws nothing for.
 constexpr const CurveInfo& curve_info(CurveMode mode) {
-  for (const CurveInfo& curve : CURVES)
-    if (curve.mode == mode) return curve;
-  return CURVES[CURVE_NONE];
+  return table_entry(CURVES, &CurveInfo::mode, mode, CURVES[CURVE_NONE]);
 }
 
 }  // namespace curvix

@@ -38,29 +38,34 @@ void JsonWriter::before_value() {
   first_in_container_ = false;
 }
 
-JsonWriter& JsonWriter::begin_object() {
+void JsonWriter::open(char bracket) {
   before_value();
-  text_ += '{';
+  text_ += bracket;
   first_in_container_ = true;
+}
+
+void JsonWriter::close(char bracket) {
+  text_ += bracket;
+  first_in_container_ = false;
+}
+
+JsonWriter& JsonWriter::begin_object() {
+  open('{');
   return *this;
 }
 
 JsonWriter& JsonWriter::end_object() {
-  text_ += '}';
-  first_in_container_ = false;
+  close('}');
   return *this;
 }
 
 JsonWriter& JsonWriter::begin_array() {
-  before_value();
-  text_ += '[';
-  first_in_container_ = true;
+  open('[');
   return *this;
 }
 
 JsonWriter& JsonWriter::end_array() {
-  text_ += ']';
-  first_in_container_ = false;
+  close(']');
   return *this;
 }
 

@@ -36,6 +36,8 @@ class JsonWriter {
 
  private:
   void before_value();
+  void open(char bracket);   // a container begins
+  void close(char bracket);  // and ends
 
   std::string text_;
   bool first_in_container_ = true;  // no comma before the next member or element

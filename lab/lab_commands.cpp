@@ -94,7 +94,8 @@ std::string refine_picture(const RefineOptions& options, const Refinement& refin
   for (std::size_t level = 1; options.all_levels && level < last; ++level) {
     strips.push_back({levels[level], PREVIOUS_LEVEL_COLOUR});
   }
-  strips.push_back({levels[last], scheme_info(options.request.first.subdivision.scheme).level_colour});
+  strips.push_back(
+      {levels[last], scheme_info(options.request.first.subdivision.scheme).level_colour});
   return svg_picture(strips, levels[0]);
 }
 
@@ -136,8 +137,8 @@ LabStatus run_curve(const ParsedCommandLine& parsed, OutputFormat format,
     status = input_points(options.input, standard_input, MIN_CURVE_POINTS, options.knots, points);
   }
   if (!status.ok()) return status;
-  const LabRefusal refusal = sample_curve(options.kind, options.settings, options.samples,
-                                          options.knots, points, samples);
+  const LabRefusal refusal =
+      sample_curve(options.kind, options.settings, options.samples, options.knots, points, samples);
   if (refusal != LabRefusal::NONE) return curve_refusal(refusal);
   output.document = format == OutputFormat::SVG
                         ? svg_picture({{points, INK_COLOUR}, {samples, CURVE_LINE_COLOUR}}, points)

@@ -72,10 +72,9 @@ LabRefusal compute_mask(const LevelSettings& settings, const std::vector<double>
   }
   for (const double w : row.weights) row.sum += w;
   const int s = static_cast<int>(row.weights.size());
-  row.reproduction_degree =
-      scheme.rbf ? reproduction_degree(row.weights, row.params,
-                                       stencil_midpoint(row.params.data(), s))
-                 : reproduction_degree(row.weights, uniform_nodes(s), 0.0);
+  row.reproduction_degree = scheme.rbf ? reproduction_degree(row.weights, row.params,
+                                                             stencil_midpoint(row.params.data(), s))
+                                       : reproduction_degree(row.weights, uniform_nodes(s), 0.0);
   return LabRefusal::NONE;
 }
 

@@ -34,7 +34,7 @@ struct NameTable {
 
 template <typename Entry, std::size_t N, typename Value>
 constexpr NameTable<Entry, Value> name_table(const Entry (&entries)[N], Value Entry::*value,
-                                            std::size_t skip = 0) {
+                                             std::size_t skip = 0) {
   return {entries + skip, entries + N, value};
 }
 

@@ -19,7 +19,7 @@ constexpr int MAX_LEVELS = 30;  // far past what any point store holds; guards a
 constexpr int DEFAULT_SAMPLES = 501;
 constexpr int MIN_SAMPLES = 2;  // both ends of the parameter range
 constexpr int MAX_SAMPLES = 10000000;
-constexpr int MAX_SMOOTHNESS_DEPTH = 40;   // the estimates' cost grows with the depth
+constexpr int MAX_SMOOTHNESS_DEPTH = 40;  // the estimates' cost grows with the depth
 constexpr int MIN_POLYNOMIAL_DEGREE = 0;  // the systems always have a constant term
 constexpr int MAX_POLYNOMIAL_DEGREE = 1000;
 

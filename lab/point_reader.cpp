@@ -46,7 +46,8 @@ bool parse_coordinate(const std::string& token, double& value, std::string& reas
 
 }  // namespace
 
-bool parse_point_line(const std::string& line, PlanarPoint& point, bool& blank, std::string& reason) {
+bool parse_point_line(const std::string& line, PlanarPoint& point, bool& blank,
+                      std::string& reason) {
   const std::string body = trimmed(line.substr(0, line.find('#')));
   blank = body.empty();
   if (blank) return false;

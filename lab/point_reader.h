@@ -15,7 +15,8 @@ namespace curvix {
 
 // Parses one line. Returns false, with `reason`, when it holds no point or a
 // malformed one; sets `blank` when it is empty or only a comment.
-bool parse_point_line(const std::string& line, PlanarPoint& point, bool& blank, std::string& reason);
+bool parse_point_line(const std::string& line, PlanarPoint& point, bool& blank,
+                      std::string& reason);
 
 // Reads every line of `in`. On the first bad line returns a data error naming
 // its 1-based line number; `points` then holds the points before it.

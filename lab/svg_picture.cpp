@@ -89,7 +89,8 @@ std::string marker(const Fit& fit, const PlanarPoint& p) {
 
 }  // namespace
 
-std::string svg_picture(const std::vector<SvgStrip>& strips, const std::vector<PlanarPoint>& markers) {
+std::string svg_picture(const std::vector<SvgStrip>& strips,
+                        const std::vector<PlanarPoint>& markers) {
   const Fit fit = fit_to_canvas(strips, markers);
   const Colour background{BACKGROUND_GREY, BACKGROUND_GREY, BACKGROUND_GREY};
   const std::string size = number(fit.width) + "\" height=\"" + number(fit.height);

@@ -27,6 +27,7 @@ struct SvgStrip {
 // The whole SVG document: the background, a filled square at every marker
 // point in INK_COLOUR, then the strips in order, later ones on top, as the
 // window paints them.
-std::string svg_picture(const std::vector<SvgStrip>& strips, const std::vector<PlanarPoint>& markers);
+std::string svg_picture(const std::vector<SvgStrip>& strips,
+                        const std::vector<PlanarPoint>& markers);
 
 }  // namespace curvix

@@ -13,7 +13,7 @@
 set -euo pipefail
 
 packages=(build-essential cmake pkg-config freeglut3-dev libgl1-mesa-dev libglu1-mesa-dev
-          libgl1-mesa-dri libgtest-dev libgmock-dev libbenchmark-dev)
+          libgl1-mesa-dri libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev)
 for group in "$@"; do
   case "$group" in
     --test) packages+=(xvfb xfonts-base xdotool libx11-dev libpng-dev) ;;

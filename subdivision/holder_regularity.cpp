@@ -41,9 +41,10 @@ void visit_products(NormSearch& search, int length) {
 // Best upper bound on rho over lengths 1..depth and the three norms.
 void norm_bound(const Eigen::MatrixXd& t0, const Eigen::MatrixXd& t1, int depth,
                 JointSpectralRadiusBounds& bounds) {
-  NormSearch search{{&t0, &t1},
-                    std::vector<Eigen::MatrixXd>(at(depth + 1), Eigen::MatrixXd(t0.rows(), t0.cols())),
-                    std::vector<std::array<double, NormSearch::NORMS>>(at(depth + 1))};
+  NormSearch search{
+      {&t0, &t1},
+      std::vector<Eigen::MatrixXd>(at(depth + 1), Eigen::MatrixXd(t0.rows(), t0.cols())),
+      std::vector<std::array<double, NormSearch::NORMS>>(at(depth + 1))};
   search.products[0] = Eigen::MatrixXd::Identity(t0.rows(), t0.cols());
   visit_products(search, 1);
   bounds.upper = std::numeric_limits<double>::infinity();

@@ -67,13 +67,12 @@ Eigen::MatrixXd gram_of_constraints(const std::vector<double>& nodes, int k, dou
 }
 
 // delta_q0 - sum_m w_m (T_m / L)^q for q = 0..k-1.
-Eigen::VectorXd constraint_residual(const std::vector<double>& w,
-                                    const std::vector<double>& nodes, int k, double unit) {
+Eigen::VectorXd constraint_residual(const std::vector<double>& w, const std::vector<double>& nodes,
+                                    int k, double unit) {
   Eigen::VectorXd residual = Eigen::VectorXd::Zero(k);
   residual(0) = 1.0;
   for (int q = 0; q < k; ++q)
-    for (std::size_t m = 0; m < w.size(); ++m)
-      residual(q) -= w[m] * std::pow(nodes[m] / unit, q);
+    for (std::size_t m = 0; m < w.size(); ++m) residual(q) -= w[m] * std::pow(nodes[m] / unit, q);
   return residual;
 }
 

@@ -63,9 +63,9 @@ RefineLevelsResult refine_levels(const PlanarPoint* points, const double* t, int
     const std::vector<PlanarPoint>& from = levels.back();
     const int size = static_cast<int>(from.size());
     std::vector<PlanarPoint> next(2 * from.size());
-    const RefineResult refined = refine_closed_polygon(from.data(), values.data(), size,
-                                                       result.next.h, result.next.subdivision,
-                                                       scratch, shown, next.data());
+    const RefineResult refined =
+        refine_closed_polygon(from.data(), values.data(), size, result.next.h,
+                              result.next.subdivision, scratch, shown, next.data());
     if (!refined.refined) {
       result.failed_level = level;
       result.failed_stencil = refined.failed_stencil;

@@ -45,9 +45,9 @@ struct LevelReport {
 };
 
 struct RefineLevelsResult {
-  bool refined = false;       // every level was refined
-  int failed_level = 0;       // when not: the 1-based level whose stencil failed
-  int failed_stencil = -1;    // and the old point of that stencil (-1: an unusable stencil size)
+  bool refined = false;     // every level was refined
+  int failed_level = 0;     // when not: the 1-based level whose stencil failed
+  int failed_stencil = -1;  // and the old point of that stencil (-1: an unusable stencil size)
   std::vector<LevelReport> reports;  // one per level refined
   LevelSettings next;                // what a further level would be refined with
 };

@@ -4,6 +4,7 @@
 // read this table.
 
 #include "curves/colours.h"
+#include "curves/variant_table.h"
 
 namespace curvix {
 
@@ -17,12 +18,12 @@ enum SchemeKind : int {
 
 struct SchemeInfo {
   SchemeKind kind;
-  const char* name;              // as the companion's --scheme takes it
-  const char* label;             // as the program's help text and the page show it
-  int stencil_size;              // old points per inserted point
-  bool rbf;                      // weights from a local RBF interpolation over parameter values
+  const char* name;               // as the companion's --scheme takes it
+  const char* label;              // as the program's help text and the page show it
+  int stencil_size;               // old points per inserted point
+  bool rbf;                       // weights from a local RBF interpolation over parameter values
   bool halves_r_when_stationary;  // stationary mode keeps r in ratio to the spacing
-  Colour level_colour;           // the new level's strip
+  Colour level_colour;            // the new level's strip
 };
 
 // In the order of the key "a".
@@ -33,14 +34,10 @@ inline constexpr SchemeInfo SCHEMES[] = {
     {SCHEME_DD, "dd", "D-D", 4, false, false, FOUR_POINT_LEVEL_COLOUR},
 };
 
-constexpr int SCHEME_COUNT = static_cast<int>(sizeof SCHEMES / sizeof SCHEMES[0]);
-
 // The entry of a scheme. A value outside the table is D-D, as the subdivision
 // command treats every value it does not name.
 constexpr const SchemeInfo& scheme_info(SchemeKind kind) {
-  for (const SchemeInfo& scheme : SCHEMES)
-    if (scheme.kind == kind) return scheme;
-  return SCHEMES[SCHEME_DD];
+  return table_entry(SCHEMES, &SchemeInfo::kind, kind, SCHEMES[SCHEME_DD]);
 }
 
 constexpr bool is_rbf_scheme(SchemeKind kind) {
@@ -49,9 +46,7 @@ constexpr bool is_rbf_scheme(SchemeKind kind) {
 
 // RBF4 -> RBF6 -> NR4 -> D-D -> RBF4.
 constexpr SchemeKind next_scheme(SchemeKind kind) {
-  for (int i = 0; i < SCHEME_COUNT; ++i)
-    if (SCHEMES[i].kind == kind) return SCHEMES[(i + 1) % SCHEME_COUNT].kind;
-  return SCHEMES[0].kind;
+  return next_in_table(SCHEMES, &SchemeInfo::kind, kind);
 }
 
 }  // namespace curvix

@@ -5,8 +5,8 @@
 #include <tuple>
 
 #include "app/app_state.h"
-#include "app/library_names.h"
 #include "app/commands.h"
+#include "app/library_names.h"
 #include "app/point_editing.h"
 #include "app/subdivision_steps.h"
 #include "app_fixture.h"

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/library_names.h"
 #include "app/lagrange_drawing.h"
+#include "app/library_names.h"
 #include "app_fixture.h"
 #include "curve_strip_checks.h"
 #include "curves/curve_sampling.h"
@@ -50,8 +50,8 @@ void expect_same_samples(const CurveSamples& fast, const CurveSamples& plain) {
   ASSERT_EQ(plain.size(), fast.size());
   for (size_t k = 0; k < plain.size(); ++k) {
     if (!same_bits(fast[k], plain[k])) {
-      ADD_FAILURE() << "sample " << k << ": fast (" << fast[k].x << ", " << fast[k].y
-                    << ") plain (" << plain[k].x << ", " << plain[k].y << ")";
+      ADD_FAILURE() << "sample " << k << ": fast (" << fast[k].x << ", " << fast[k].y << ") plain ("
+                    << plain[k].x << ", " << plain[k].y << ")";
       return;
     }
   }

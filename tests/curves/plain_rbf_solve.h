@@ -29,7 +29,8 @@ inline int plain_rbf_solve(RbfCoefficientTable& table) {
     }
   }
   for (int i = 1; i <= count; ++i)
-    for (int j = 1; j <= count; ++j) a[pd + 1 + i][pd + 1 + j] = state_basis_value(t[j] - t[i], app.r);
+    for (int j = 1; j <= count; ++j)
+      a[pd + 1 + i][pd + 1 + j] = state_basis_value(t[j] - t[i], app.r);
   const int result = plain_gauss_jordan_solve(a, n, b, n);
   if (result == 0) return 0;
   for (int k = 1; k <= n; ++k) {

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "app/app_settings.h"
-#include "app/library_names.h"
 #include "app/knots.h"
+#include "app/library_names.h"
 #include "app/rbf_curve_drawing.h"
 #include "app_fixture.h"
 #include "curves/rbf_curve.h"

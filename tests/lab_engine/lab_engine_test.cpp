@@ -33,8 +33,8 @@ std::uint64_t bits(double v) {
 // Irregular coordinates and typed parameter values (floats, as the console
 // entry stores them), so no step is exact by accident.
 const std::vector<PlanarPoint> POLYGON{{101.3, 77.9},  {260.05, 41.7},  {371.9, 150.25},
-                                    {333.3, 289.6}, {210.45, 351.1}, {88.8, 300.35},
-                                    {40.1, 190.7},  {150.6, 170.15}, {205.5, 120.5}};
+                                       {333.3, 289.6}, {210.45, 351.1}, {88.8, 300.35},
+                                       {40.1, 190.7},  {150.6, 170.15}, {205.5, 120.5}};
 const std::vector<double> KNOTS{-1.25, -0.25, 0.5, 1.75, 2.5, 3.0, 4.25, 5.5, 6.0};
 
 class LabAgainstProgram : public AppTest {
@@ -51,7 +51,8 @@ class LabAgainstProgram : public AppTest {
     app.w = s.subdivision.tension;
   }
 
-  static void expect_program_points(const std::vector<PlanarPoint>& level, const std::string& what) {
+  static void expect_program_points(const std::vector<PlanarPoint>& level,
+                                    const std::string& what) {
     ASSERT_EQ(static_cast<std::size_t>(app.points.count), level.size()) << what;
     for (std::size_t k = 0; k < level.size(); ++k) {
       ASSERT_EQ(bits(app.points.items[k].x), bits(level[k].x)) << what << ", point " << k;
@@ -152,8 +153,8 @@ TEST(LabEngine, DeepLevelsWithoutStationaryModeWarnAndRefusalsNameLevelAndIndex)
   EXPECT_TRUE(stationary.err.empty()) << stationary.err;
 
   // A repeated value: the stencils that hold it fail.
-  const LabRun repeated = run_lab_with(
-      {"refine", "--scheme", "rbf4", "--pd", "1", "--knots", "0,1,1,2"}, square);
+  const LabRun repeated =
+      run_lab_with({"refine", "--scheme", "rbf4", "--pd", "1", "--knots", "0,1,1,2"}, square);
   EXPECT_EQ(repeated.status, 2);  // --knots must be strictly increasing
   curvix::RefineRequest request;
   request.knots = {0.0, 1.0, 1.0, 2.0};

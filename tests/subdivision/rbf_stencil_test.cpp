@@ -3,8 +3,6 @@
 
 #include "subdivision/rbf_stencil.h"
 
-#include "curves/rbf_curve.h"
-
 #include <array>
 #include <cstdio>
 #include <string>
@@ -12,6 +10,7 @@
 
 #include "app/app_settings.h"
 #include "app_fixture.h"
+#include "curves/rbf_curve.h"
 #include "subdivision_test_support.h"
 
 namespace {

@@ -173,7 +173,8 @@ TEST(HolderRegularity, JointSpectralRadiusAttainedByAProduct) {
 }
 
 TEST(SpectralRadius, SpectralRadiusOfHardCases) {
-  Eigen::MatrixXd rotation = Eigen::MatrixXd::Zero(2, 2);  // eigenvalues +-3i: no real dominant eigenvector
+  Eigen::MatrixXd rotation =
+      Eigen::MatrixXd::Zero(2, 2);  // eigenvalues +-3i: no real dominant eigenvector
   rotation(0, 1) = -3.0;
   rotation(1, 0) = 3.0;
   EXPECT_NEAR(spectral_radius(rotation), 3.0, 1e-14);
@@ -181,7 +182,8 @@ TEST(SpectralRadius, SpectralRadiusOfHardCases) {
   for (int i = 0; i < 3; ++i) jordan(i, i) = 2.0;
   jordan(0, 1) = jordan(1, 2) = 1.0;
   EXPECT_NEAR(spectral_radius(jordan), 2.0, 1e-14);
-  Eigen::MatrixXd mixed = Eigen::MatrixXd::Zero(3, 3);  // eigenvalues -5, 1 +- 4.9i (modulus sqrt 25.01 just above 5)
+  Eigen::MatrixXd mixed =
+      Eigen::MatrixXd::Zero(3, 3);  // eigenvalues -5, 1 +- 4.9i (modulus sqrt 25.01 just above 5)
   mixed(0, 0) = -5.0;
   mixed(1, 1) = mixed(2, 2) = 1.0;
   mixed(1, 2) = -4.9;

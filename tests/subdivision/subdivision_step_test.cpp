@@ -8,7 +8,6 @@
 #include "app/gl_drawing.h"
 #include "app/knots.h"
 #include "subdivision/four_point_rule.h"
-#include "subdivision/four_point_rule.h"
 #include "subdivision_test_support.h"
 
 namespace {

@@ -58,8 +58,8 @@ inline GatheredStencil gathered_stencil(const PointList& old, const ParameterVal
                                         double h, int i, int s) {
   std::vector<curvix::PlanarPoint> polygon;
   for (int k = 0; k < old.count; ++k)
-    polygon.push_back({old.items[static_cast<std::size_t>(k)].x,
-                       old.items[static_cast<std::size_t>(k)].y});
+    polygon.push_back(
+        {old.items[static_cast<std::size_t>(k)].x, old.items[static_cast<std::size_t>(k)].y});
   GatheredStencil stencil{std::vector<curvix::PlanarPoint>(static_cast<std::size_t>(s)),
                           std::vector<double>(static_cast<std::size_t>(s))};
   curvix::gather_closed_stencil(polygon.data(), &knots[1], old.count, h, i, s,
