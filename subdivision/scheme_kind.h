@@ -5,6 +5,7 @@
 
 #include "curves/colours.h"
 #include "curves/variant_table.h"
+#include "subdivision/four_point_rule.h"
 
 namespace curvix {
 
@@ -30,8 +31,8 @@ struct SchemeInfo {
 inline constexpr SchemeInfo SCHEMES[] = {
     {SCHEME_RBF4, "rbf4", "RBF4", 4, true, true, RBF_LEVEL_COLOUR},
     {SCHEME_RBF6, "rbf6", "RBF6", 6, true, true, RBF_LEVEL_COLOUR},
-    {SCHEME_NR4, "nr4", "NR4", 4, false, false, FOUR_POINT_LEVEL_COLOUR},
-    {SCHEME_DD, "dd", "D-D", 4, false, false, FOUR_POINT_LEVEL_COLOUR},
+    {SCHEME_NR4, "nr4", "NR4", FOUR_POINT_STENCIL, false, false, FOUR_POINT_LEVEL_COLOUR},
+    {SCHEME_DD, "dd", "D-D", FOUR_POINT_STENCIL, false, false, FOUR_POINT_LEVEL_COLOUR},
 };
 
 // The entry of a scheme. A value outside the table is D-D, as the subdivision
