@@ -9,6 +9,10 @@
 // moves past the slop or lifts before the time. A long press sends nothing but
 // the menu, and a tap is a click where the finger came down.
 //
+// A mouse comes to a place before it presses there, and "delete point" deletes
+// the point the pointer rests on: each press, and the long press, is preceded
+// by a motion without buttons to the place the finger came down.
+//
 // Presses, motions and releases reach the program as mouse events dispatched
 // on the canvas, through the same gate and GLUT handlers as the mouse's own
 // (web/glut_bridge.js). Loaded after web/curvix_page.js (canvas, pageMenu);
@@ -55,12 +59,14 @@ function sendMouse(type, clientX, clientY, buttons) {
 function pressAtStart() {
   clearTimeout(finger.timer);
   finger.phase = TOUCH_PHASE.PRESSED;
+  sendMouse('mousemove', finger.startX, finger.startY, 0);
   sendMouse('mousedown', finger.startX, finger.startY, LEFT_BUTTON_HELD);
 }
 
 function longPress() {
   if (finger === null || finger.phase !== TOUCH_PHASE.WAITING) return;
   finger.phase = TOUCH_PHASE.MENU;
+  sendMouse('mousemove', finger.startX, finger.startY, 0);
   pageMenu.open(finger.startX, finger.startY);
 }
 
