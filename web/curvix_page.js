@@ -173,9 +173,6 @@ canvas.addEventListener('contextmenu', (event) => {
   openMenu(event.clientX, event.clientY);
 });
 menuList.addEventListener('contextmenu', (event) => event.preventDefault());
-// A press on an entry moves no focus: "knot vectors" gives it to the input line,
-// and a tap's press would take it back after the choice.
-menuList.addEventListener('mousedown', (event) => event.preventDefault());
 document.addEventListener('mousedown', (event) => {
   if (menuShown && !menuList.contains(event.target)) hideMenu();
 });

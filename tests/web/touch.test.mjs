@@ -5,10 +5,13 @@
 // without a network.
 
 import assert from 'node:assert/strict';
+import crypto from 'node:crypto';
+import fs from 'node:fs';
+import path from 'node:path';
 import {describe, test} from 'node:test';
 import {PNG} from 'pngjs';
 
-import {SCREENS, sharedBrowser, sleep} from './support/harness.mjs';
+import {PAGE_DIR, SCREENS, sharedBrowser, sleep} from './support/harness.mjs';
 
 const MENU_LABELS = [
   'clear', 'reload', 'lagrange', 'bezier', 'RBF interpolation', 'subdivision', 'delete point',
@@ -90,6 +93,15 @@ async function watchBrowserMouse(curvix) {
 const points = (curvix) => curvix.page.evaluate(() => Module.curvixPoints());
 const isWaiting = (curvix) =>
     curvix.page.$eval('#console-panel', (panel) => panel.classList.contains('waiting'));
+
+// The version a build gives the cache: the first 16 hex digits of the SHA-256
+// of the lines "<SHA-256 of the file> <file>", one per cached file in order.
+function buildVersion(cachedFiles) {
+  const sha256 = (data) => crypto.createHash('sha256').update(data).digest('hex');
+  const lines = cachedFiles.map(
+      (file) => `${sha256(fs.readFileSync(path.join(PAGE_DIR, file)))} ${file}\n`);
+  return sha256(lines.join('')).slice(0, 16);
+}
 
 async function padButton(curvix, label) {
   for (const button of await curvix.page.$$('#key-pad button')) {
@@ -235,8 +247,11 @@ describe('the page on touch screens', () => {
 
     await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
     const cacheNames = () => page.evaluate(() => caches.keys());
+    const worker = await page.evaluate(() => fetch('service_worker.js').then((r) => r.text()));
+    const cachedFiles = [...worker.matchAll(/^ {2}'([^']+)',$/gm)].map((m) => m[1]);
+    assert.ok(cachedFiles.includes('curvix.wasm') && cachedFiles.includes('icons/curvix-512.png'));
     const [first] = await cacheNames();
-    assert.match(first, /^curvix-[0-9a-f]{16}$/);
+    assert.equal(first, `curvix-${buildVersion(cachedFiles)}`);
 
     const reloadOffline = async () => {
       shared.server.setOffline(true);
@@ -247,13 +262,17 @@ describe('the page on touch screens', () => {
       await curvix.settle();
       await curvix.tap(100, 80);
       assert.deepEqual(await points(curvix), [[100, 80]]);
+      for (const {src} of manifest.icons) {
+        const answer =
+            await page.evaluate((url) => fetch(url).then((r) => r.ok, () => 'none'), src);
+        assert.equal(answer, true, `${src} is not kept offline`);
+      }
       await page.setOfflineMode(false);
       shared.server.setOffline(false);
     };
     await reloadOffline();
 
     // A new build: the worker's version and the page change on the server.
-    const worker = await page.evaluate(() => fetch('service_worker.js').then((r) => r.text()));
     const next = first.replace(/^curvix-/, '').replace(/^./, (c) => (c === '0' ? '1' : '0'));
     shared.server.override('service_worker.js', worker.replace(first.slice(7), next));
     shared.server.override('index.html', (await page.evaluate(() => fetch('index.html').then((r) => r.text())))
