@@ -2,7 +2,7 @@
 // with SCREEN desktop (the default, mouse and keys), phone or tablet (touch:
 // taps and a long press), the page built in build-web/web, Chromium as in the tests.
 
-import {CurvixPage, SCREENS, launchBrowser, startServer} from './support/harness.mjs';
+import {CurvixPage, launchBrowser, SCREENS, startServer} from './support/harness.mjs';
 
 const [output, screenName = 'desktop'] = process.argv.slice(2);
 const screen = SCREENS[screenName];
@@ -22,7 +22,8 @@ try {
   const curvix = await CurvixPage.open(browser, server.url, {...screen, deviceScaleFactor: 1});
   if (screen.hasTouch) {
     const {width, height} = await curvix.status();
-    const scaled = POINTS.map(([x, y]) => [Math.round(x * width / 800), Math.round(y * height / 600)]);
+    const scaled =
+        POINTS.map(([x, y]) => [Math.round(x * width / 800), Math.round(y * height / 600)]);
     for (const [x, y] of scaled) await curvix.tap(x, y);
     await curvix.touchMenu(CURVE, Math.round(width / 2), Math.round(height / 2));
   } else {

@@ -39,9 +39,9 @@ const KEY_PAD = {
 };
 // Every button at least once, each pair both ways, in an order where each one shows.
 const PAD_SEQUENCE = [
-  'r −', 'r +', 'r +', 'C −', 'C +', 'C +', 'w −', 'w +', 'w +', 'pd −', 'pd +', 'pd +', 'basis',
-  'RBF curve', 'trace', 'step', 'stationary', 'step', 'scheme', 'reload', 'clear'
-];
+  ['r −', 'r +', 'r +'], ['C −', 'C +', 'C +'], ['w −', 'w +', 'w +'], ['pd −', 'pd +', 'pd +'],
+  ['basis', 'RBF curve', 'trace', 'step', 'stationary', 'step', 'scheme', 'reload', 'clear']
+].flat();
 const PHONE_POINTS = [[40, 40], [300, 50], [310, 220], [50, 230]];
 
 const shared = sharedBrowser();
@@ -98,8 +98,8 @@ const isWaiting = (curvix) =>
 // of the lines "<SHA-256 of the file> <file>", one per cached file in order.
 function buildVersion(cachedFiles) {
   const sha256 = (data) => crypto.createHash('sha256').update(data).digest('hex');
-  const lines = cachedFiles.map(
-      (file) => `${sha256(fs.readFileSync(path.join(PAGE_DIR, file)))} ${file}\n`);
+  const lines =
+      cachedFiles.map((file) => `${sha256(fs.readFileSync(path.join(PAGE_DIR, file)))} ${file}\n`);
   return sha256(lines.join('')).slice(0, 16);
 }
 
@@ -111,7 +111,7 @@ async function padButton(curvix, label) {
 }
 
 describe('the page on touch screens', () => {
-  test('phone: the page fits; a finger adds and drags points; a long press is the menu', async () => {
+  test('phone: layout, taps and drags, the long-press menu', async () => {
     const curvix = await shared.openPage(SCREENS.phone);
     await checkFits(curvix, SCREENS.phone);
     await watchBrowserMouse(curvix);
@@ -219,7 +219,8 @@ describe('the page on touch screens', () => {
     await curvix.page.keyboard.press('Enter');  // the on-screen keyboard's Go
     await curvix.settle();
     assert.equal(await isWaiting(curvix), false);
-    assert.ok((await curvix.consoleText()).endsWith('enter 4 increasing knots vectors : \n0 0.5 1.7 3\n'));
+    assert.ok((await curvix.consoleText())
+                  .endsWith('enter 4 increasing knots vectors : \n0 0.5 1.7 3\n'));
     await curvix.touchMenu('RBF interpolation', 180, 130);
     assert.equal(await curvix.statusPanel('curve'), 'RBF interpolation');
     assert.deepEqual(curvix.errors, []);
@@ -275,10 +276,13 @@ describe('the page on touch screens', () => {
     // A new build: the worker's version and the page change on the server.
     const next = first.replace(/^curvix-/, '').replace(/^./, (c) => (c === '0' ? '1' : '0'));
     shared.server.override('service_worker.js', worker.replace(first.slice(7), next));
-    shared.server.override('index.html', (await page.evaluate(() => fetch('index.html').then((r) => r.text())))
-        .replace('<title>', '<meta name="curvix-build" content="next">\n<title>'));
+    shared.server.override(
+        'index.html',
+        (await page.evaluate(() => fetch('index.html').then((r) => r.text())))
+            .replace('<title>', '<meta name="curvix-build" content="next">\n<title>'));
     await page.evaluate(() => navigator.serviceWorker.getRegistration().then((r) => r.update()));
-    for (let i = 0; i < 100 && (await cacheNames()).join() !== `curvix-${next}`; ++i) await sleep(100);
+    for (let i = 0; i < 100 && (await cacheNames()).join() !== `curvix-${next}`; ++i)
+      await sleep(100);
     assert.deepEqual(await cacheNames(), [`curvix-${next}`], 'the old cache stayed');
     await reloadOffline();
     assert.equal(await page.$eval('meta[name="curvix-build"]', (m) => m.content), 'next');
