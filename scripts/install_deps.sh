@@ -20,7 +20,7 @@ for group in "$@"; do
     --font) packages+=(fonts-ebgaramond libfreetype-dev) ;;
     --cross) packages+=(g++-aarch64-linux-gnu qemu-user) ;;
     --clang) packages+=(clang) ;;
-    --web) packages+=(emscripten node-acorn python3) ;;
+    --web) packages+=(emscripten node-acorn python3 librsvg2-bin) ;;
     --browser) packages+=(chromium fonts-liberation) ;;
     --node) packages+=(nodejs npm) ;;
     *)

@@ -21,13 +21,14 @@ cmake --build build-web -j2 >> "$log" 2>&1 || { tail -40 "$log"; exit 1; }
 
 site=build-web/web
 echo "Built the page in $site/:"
+# The files the page loads and keeps for offline use, as the build lists them.
 total=0
-for file in index.html curvix.css curvix_page.js curvix.js curvix.wasm curvix.data; do
+while read -r file; do
   size=$(stat -c %s "$site/$file")
   total=$((total + size))
-  printf '  %-15s %8d bytes\n' "$file" "$size"
-done
-printf '  %-15s %8d bytes loaded by the page\n' "total" "$total"
+  printf '  %-22s %8d bytes\n' "$file" "$size"
+done < build-web/page_files.txt
+printf '  %-22s %8d bytes in all (the page and its offline copy)\n' "total" "$total"
 
 [[ "${1:-}" == "--build" ]] && exit 0
 echo "Serving Curvix on http://127.0.0.1:8000/ (Ctrl-C stops)"

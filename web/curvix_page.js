@@ -1,7 +1,9 @@
 // The page around the program: console panel (output, typed input), status
-// panel, pop-up menu, resizable window panel, trace download and the end of
-// the program. Loaded before curvix.js, which reads the Module object defined
-// here; web/glut_bridge.js (inside the module) calls back into curvixPage.
+// panel, pop-up menu, resizable window panel, trace download, the end of the
+// program and the offline store (web/service_worker.js.in). Loaded before
+// curvix.js, which reads the Module object defined here; web/glut_bridge.js
+// (inside the module) calls back into curvixPage. Touch input and the key pad
+// live in web/touch_input.js and web/key_pad.js.
 'use strict';
 
 const canvas = document.getElementById('canvas');
@@ -17,6 +19,7 @@ const exitPanel = document.getElementById('exit-panel');
 const RIGHT_BUTTON = 2;  // DOM's and GLUT's number for the right button
 const RUNTIME_NOTICE = /^WARNING: using emscripten /;
 const MENU_OFFSET = 2;  // pixels: the releasing right button must not land on an entry
+const MENU_MARGIN = 4;  // pixels kept between the menu and the edge of the screen
 const STATUS_FIELDS = [
   ['basis', 'basis'],
   ['r', 'r'],
@@ -142,16 +145,32 @@ function showMenu(x, y) {
     });
     menuList.appendChild(item);
   }
-  menuList.style.left = (x + MENU_OFFSET) + 'px';
-  menuList.style.top = (y + MENU_OFFSET) + 'px';
   menuList.hidden = false;
+  const box = menuList.getBoundingClientRect();
+  menuList.style.left = menuPlace(x, box.width, window.innerWidth) + 'px';
+  menuList.style.top = menuPlace(y, box.height, window.innerHeight) + 'px';
   menuShown = true;
+}
+
+// Where the menu starts along one axis: just past the pointer, or just before
+// it where the screen ends first (a phone's), never over the pointer itself.
+function menuPlace(pointer, size, screenSize) {
+  const after = pointer + MENU_OFFSET;
+  if (after + size <= screenSize - MENU_MARGIN) return after;
+  return Math.max(MENU_MARGIN, pointer - MENU_OFFSET - size);
+}
+
+// The menu button's press, at (x, y) in the viewport: the menu opens while
+// the program takes input. True when it opened.
+function openMenu(x, y) {
+  if (!started || ended || resumeRead !== null) return false;
+  showMenu(x, y);
+  return menuShown;
 }
 
 canvas.addEventListener('contextmenu', (event) => {
   event.preventDefault();
-  if (!started || ended || resumeRead !== null) return;
-  showMenu(event.clientX, event.clientY);
+  openMenu(event.clientX, event.clientY);
 });
 menuList.addEventListener('contextmenu', (event) => event.preventDefault());
 document.addEventListener('mousedown', (event) => {
@@ -185,6 +204,22 @@ document.getElementById('download-trace').addEventListener('click', () => {
 });
 
 document.getElementById('restart').addEventListener('click', () => location.reload());
+
+// Once the program runs, keep its files for visits without a network. Where
+// the browser offers no service worker (a page opened from a file, a host
+// without https) the page works as before, online only.
+function keepOffline() {
+  if (!('serviceWorker' in navigator)) return;
+  navigator.serviceWorker.register('service_worker.js')
+      .catch((error) => console.warn('Curvix: no offline copy:', error.message));
+}
+
+// For web/touch_input.js: a long press is the menu button's press.
+const pageMenu = {
+  open: openMenu,
+  hide: hideMenu,
+  isShown: () => menuShown,
+};
 
 // Called from inside the module (web/glut_bridge.js).
 const curvixPage = {
@@ -252,6 +287,7 @@ var Module = {
     started = true;
     applyPendingSize();
     renderStatus();
+    keepOffline();
   }],
 };
 

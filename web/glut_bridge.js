@@ -53,6 +53,11 @@ function onMousemove(event) {
   return false;
 }
 
+// GLUT's own touch handler turns every touch on the canvas into a mouse event
+// at once, so a long press would add a point before it opens the menu; the
+// page's touch input (web/touch_input.js) decides what a touch is instead.
+GLUT.touchHandler = function() {};
+
 GLUT.onKeydown = gated(GLUT.onKeydown);
 GLUT.onKeyup = gated(GLUT.onKeyup);
 GLUT.onMouseButtonDown = gated(GLUT.onMouseButtonDown);

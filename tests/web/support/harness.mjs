@@ -1,7 +1,8 @@
 // Shared by the browser journeys: a static server for the built page on a free
-// loopback port, headless Chromium with WebGL, and the ways a person uses the
-// page (pointer on the canvas, keys, the pop-up menu, the console input line),
-// plus what the checks read back (canvas pixels, panels, the transcript).
+// loopback port, headless Chromium with WebGL (its profile removed when it
+// closes, or at the latest when the process exits), and the ways a person uses
+// the page (pointer or finger on the canvas, keys, the pop-up menu, the console
+// input line), plus what the checks read back (canvas pixels, panels, the transcript).
 
 import fs from 'node:fs';
 import http from 'node:http';
@@ -25,13 +26,31 @@ const TYPES = {
   '.css': 'text/css',
   '.wasm': 'application/wasm',
   '.data': 'application/octet-stream',
+  '.webmanifest': 'application/manifest+json',
+  '.svg': 'image/svg+xml',
+  '.png': 'image/png',
 };
 
-// Serves PAGE_DIR on 127.0.0.1 at a free port; resolves to {url, close}.
+// Serves PAGE_DIR on 127.0.0.1 at a free port; resolves to {url, close,
+// setOffline, override}. setOffline(true) makes it drop every connection
+// unanswered, as a network that is gone; override(name, text) serves `text` for
+// the file `name` (relative to PAGE_DIR) from then on, as a new build would.
 export function startServer() {
+  let offline = false;
+  const overrides = new Map();
   const server = http.createServer((request, response) => {
+    if (offline) {
+      request.socket.destroy();
+      return;
+    }
     const name = decodeURIComponent(new URL(request.url, 'http://x').pathname);
     const file = path.join(PAGE_DIR, name === '/' ? 'index.html' : name);
+    const relative = path.relative(PAGE_DIR, file);
+    if (overrides.has(relative)) {
+      response.writeHead(200, {'Content-Type': TYPES[path.extname(file)] || 'text/plain'});
+      response.end(overrides.get(relative));
+      return;
+    }
     if (!file.startsWith(PAGE_DIR) || !fs.existsSync(file) || fs.statSync(file).isDirectory()) {
       response.writeHead(404);
       response.end();
@@ -46,16 +65,57 @@ export function startServer() {
       resolve({
         url: `http://127.0.0.1:${server.address().port}/`,
         close: () => new Promise((done) => server.close(done)),
+        setOffline: (value) => {
+          offline = value;
+        },
+        override: (name, text) => overrides.set(name, text),
       });
     });
   });
 }
 
+// Profiles of browsers still open, with their browser: a test that fails or a
+// file that crashes still leaves no profile behind.
+const openProfiles = new Map();
+process.on('exit', () => {
+  for (const [profile, browser] of openProfiles) {
+    browser?.process()?.kill('SIGKILL');
+    fs.rmSync(profile, {recursive: true, force: true});
+  }
+});
+
+function removeProfile(profile) {
+  fs.rmSync(profile, {recursive: true, force: true});
+  openProfiles.delete(profile);
+}
+
 export async function launchBrowser() {
+  const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'curvix-chromium-'));
+  openProfiles.set(profile, null);
+  let browser;
+  try {
+    browser = await launchWithProfile(profile);
+  } catch (error) {
+    removeProfile(profile);
+    throw error;
+  }
+  openProfiles.set(profile, browser);
+  const close = browser.close.bind(browser);
+  browser.close = async () => {
+    try {
+      await close();
+    } finally {
+      removeProfile(profile);
+    }
+  };
+  return browser;
+}
+
+function launchWithProfile(profile) {
   return puppeteer.launch({
     executablePath: CHROMIUM,
     headless: true,
-    userDataDir: fs.mkdtempSync(path.join(os.tmpdir(), 'curvix-chromium-')),
+    userDataDir: profile,
     args: [
       '--no-sandbox',
       '--use-angle=swiftshader',
@@ -71,13 +131,22 @@ export async function launchBrowser() {
 
 export const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
+// The screens the journeys use: the desktop's, and a phone and a tablet with
+// touch input (touch events, no mouse) at their CSS pixel sizes.
+export const SCREENS = {
+  desktop: {width: 1320, height: 760},
+  phone: {width: 390, height: 844, deviceScaleFactor: 2, isMobile: true, hasTouch: true},
+  tablet: {width: 820, height: 1180, deviceScaleFactor: 1, isMobile: true, hasTouch: true},
+};
+const LONG_PRESS_HOLD = 800;  // ms a finger rests for a long press: past the page's 500
+
 // One open page with the program started. Coordinates given to its methods
 // are window pixels (x from the left, y down from the top), as the program
 // receives them.
 export class CurvixPage {
-  static async open(browser, url) {
+  static async open(browser, url, screen = SCREENS.desktop) {
     const page = await browser.newPage();
-    await page.setViewport({width: 1320, height: 760});
+    await page.setViewport(screen);
     const errors = [];
     page.on('pageerror', (error) => errors.push(String(error.message || error)));
     await page.goto(url);
@@ -149,6 +218,54 @@ export class CurvixPage {
     await this.up(to[0], to[1]);
     await this.settle();
   }
+
+  // A finger on the canvas at window pixels, in steps of one touch event each.
+  // The canvas is scrolled into view first, as a person would (the input line
+  // that takes typed values is far below it on a phone).
+  async touch(points, holdMs = 0) {
+    await (await this.page.$('#canvas')).scrollIntoView();
+    const origin = await this.canvasOrigin();
+    const at = ([x, y]) => [origin.x + x, origin.y + y];
+    const touchscreen = this.page.touchscreen;
+    await touchscreen.touchStart(...at(points[0]));
+    if (holdMs > 0) await sleep(holdMs);
+    for (const point of points.slice(1)) await touchscreen.touchMove(...at(point));
+    await touchscreen.touchEnd();
+    await this.settle();
+  }
+  async tap(x, y) { await this.touch([[x, y]]); }
+  async touchDrag(from, to, steps) {
+    const points = [from];
+    for (let i = 1; i <= steps; ++i) {
+      points.push([
+        Math.round(from[0] + (to[0] - from[0]) * i / steps),
+        Math.round(from[1] + (to[1] - from[1]) * i / steps)
+      ]);
+    }
+    await this.touch(points);
+  }
+  // A finger resting at (x, y) past the long-press time; resolves to the menu's labels.
+  async longPress(x, y) {
+    await this.touch([[x, y]], LONG_PRESS_HOLD);
+    return this.page.$$eval('#menu:not([hidden]) li', (items) => items.map((i) => i.textContent));
+  }
+  // A tap in the middle of an element (or of the one a selector finds), wherever
+  // the page is scrolled.
+  async tapElement(target) {
+    const element = typeof target === 'string' ? await this.page.$(target) : target;
+    if (element === null) throw new Error(`nothing on the page matches ${target}`);
+    await element.scrollIntoView();
+    const box = await element.boundingBox();
+    await this.page.touchscreen.tap(box.x + box.width / 2, box.y + box.height / 2);
+    await this.settle();
+  }
+  async touchMenu(label, x, y) {
+    const labels = await this.longPress(x, y);
+    const index = labels.indexOf(label);
+    if (index < 0) throw new Error(`no menu entry "${label}" in [${labels}]`);
+    await this.tapElement(`#menu li:nth-child(${index + 1})`);
+  }
+
   async key(character) {
     await this.page.keyboard.press(character === '\x1b' ? 'Escape' : character);
     await this.settle();
@@ -229,6 +346,6 @@ export function sharedBrowser() {
     await shared.browser?.close();
     await shared.server?.close();
   });
-  shared.openPage = () => CurvixPage.open(shared.browser, shared.server.url);
+  shared.openPage = (screen) => CurvixPage.open(shared.browser, shared.server.url, screen);
   return shared;
 }

@@ -13,17 +13,20 @@ import {REPLAY} from './harness.mjs';
 // (debug: the trace file's text, or null when none was written).
 export function runNative(script, typed = []) {
   const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'curvix-replay-'));
-  const scriptFile = path.join(folder, 'session.txt');
-  fs.writeFileSync(scriptFile, script.join('\n') + '\n');
-  const stdout = execFileSync(REPLAY, [scriptFile], {
-    cwd: folder,
-    input: typed.map((line) => line + '\n').join(''),
-    encoding: 'latin1',
-  });
-  const debugFile = path.join(folder, 'debug.txt');
-  const debug = fs.existsSync(debugFile) ? fs.readFileSync(debugFile, 'latin1') : null;
-  fs.rmSync(folder, {recursive: true, force: true});
-  return {stdout, debug};
+  try {
+    const scriptFile = path.join(folder, 'session.txt');
+    fs.writeFileSync(scriptFile, script.join('\n') + '\n');
+    const stdout = execFileSync(REPLAY, [scriptFile], {
+      cwd: folder,
+      input: typed.map((line) => line + '\n').join(''),
+      encoding: 'latin1',
+    });
+    const debugFile = path.join(folder, 'debug.txt');
+    const debug = fs.existsSync(debugFile) ? fs.readFileSync(debugFile, 'latin1') : null;
+    return {stdout, debug};
+  } finally {
+    fs.rmSync(folder, {recursive: true, force: true});
+  }
 }
 
 // Plays the script on an open CurvixPage. A "menu knot vectors" step takes
