@@ -11,4 +11,20 @@ cmake -S . -B build-aarch64 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchains/aarch64-linu
       -DCMAKE_BUILD_TYPE=Release -DCURVIX_PROGRAM=OFF -DCURVIX_BENCHMARKS=OFF \
       -DCURVIX_GTEST_SOURCE=/usr/src/googletest -DCURVIX_WERROR="${CURVIX_WERROR:-OFF}"
 cmake --build build-aarch64 -j"$(nproc)"
-ctest --test-dir build-aarch64 --output-on-failure -j"$(nproc)"
+
+# The exit-status tests fork a child. Some qemu-user and kernel pairs (qemu
+# 7.2 on Linux 6.18 here) never finish a forked child of an emulated process,
+# so those tests are left to the native runs when a forked child of a small
+# probe does not come back.
+probe=$(mktemp -d)
+trap 'rm -rf "$probe"' EXIT
+printf '%s\n' '#include <sys/wait.h>' '#include <unistd.h>' \
+  'int main(void) { pid_t p = fork(); if (p == 0) _exit(3); int s = 0;' \
+  '  waitpid(p, &s, 0); return WEXITSTATUS(s) == 3 ? 0 : 1; }' > "$probe/fork.c"
+aarch64-linux-gnu-gcc -O1 "$probe/fork.c" -o "$probe/fork"
+excluded=()
+if ! timeout 20 qemu-aarch64 -L /usr/aarch64-linux-gnu "$probe/fork"; then
+  echo "test_cross.sh: qemu-user cannot run a forked child here; the exit-status tests run natively only"
+  excluded=(-E 'ExitsWith')
+fi
+ctest --test-dir build-aarch64 --output-on-failure -j"$(nproc)" "${excluded[@]}"
