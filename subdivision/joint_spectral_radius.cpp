@@ -92,8 +92,9 @@ JointSpectralRadius tree_result(const Eigen::MatrixXd& t0, const Eigen::MatrixXd
                                 const JsrSettings& settings) {
   const Eigen::MatrixXd basis = real_eigenbasis(word_product(t0, t1, result.word));
   const Eigen::PartialPivLU<Eigen::MatrixXd> lu(basis);
-  const ProductTreeBounds tree = product_tree_bounds(lu.solve(t0 * basis), lu.solve(t1 * basis),
-                                                     lambda, settings.gap_target, settings.tree);
+  const ProductTreeBounds tree =
+      product_tree_bounds(lu.solve(t0 * basis), lu.solve(t1 * basis), lambda,
+                          settings.candidate_length, settings.gap_target, settings.tree);
   result.lower = tree.lower;
   result.upper = tree.upper;
   if (!tree.lower_word.empty()) result.word = tree.lower_word;

@@ -20,18 +20,23 @@ struct OpenProduct {
   double best_prefix_rate;  // m(w)
 };
 
+// sqrt of the largest eigenvalue of P^T P (symmetric tridiagonal QR), a
+// fraction of the cost of a singular value decomposition.
 double spectral_norm(const Eigen::MatrixXd& p) {
-  Eigen::JacobiSVD<Eigen::MatrixXd> svd(p);
-  return svd.singularValues()(0);
+  const Eigen::SelfAdjointEigenSolver<Eigen::MatrixXd> solver(p.transpose() * p,
+                                                              Eigen::EigenvaluesOnly);
+  const Eigen::Index last = solver.eigenvalues().size() - 1;
+  return std::sqrt(std::max(solver.eigenvalues()(last), 0.0));
 }
 
 // Examines one child: raises the lower bound, and keeps it open or records
 // the rate at which its subtree is covered.
-void examine(ProductTreeBounds& bounds, double gap_target, OpenProduct child, double& covered_rate,
-             std::vector<OpenProduct>& open) {
+void examine(ProductTreeBounds& bounds, double gap_target, int known_length, OpenProduct child,
+             double& covered_rate, std::vector<OpenProduct>& open) {
   ++bounds.nodes;
   const double length = static_cast<double>(child.word.size());
-  const double radius = spectral_radius(child.product);
+  const double radius =
+      static_cast<int>(child.word.size()) > known_length ? spectral_radius(child.product) : -1.0;
   if (radius >= 0.0) {
     const double rate = std::pow(radius, 1.0 / length);
     if (rate > bounds.lower) {
@@ -50,7 +55,7 @@ void examine(ProductTreeBounds& bounds, double gap_target, OpenProduct child, do
 }  // namespace
 
 ProductTreeBounds product_tree_bounds(const Eigen::MatrixXd& t0, const Eigen::MatrixXd& t1,
-                                      double lower, double gap_target,
+                                      double lower, int known_length, double gap_target,
                                       const ProductTreeBudget& budget) {
   assert(t0.rows() == t0.cols() && t0.rows() >= 1 && t1.rows() == t0.rows() &&
          t1.cols() == t0.cols() && lower >= 0.0 && gap_target > 0.0);
@@ -67,10 +72,12 @@ ProductTreeBounds product_tree_bounds(const Eigen::MatrixXd& t0, const Eigen::Ma
     ++bounds.depth;
     std::vector<OpenProduct> next;
     for (const OpenProduct& parent : level) {
-      examine(bounds, gap_target, {parent.product * t0, parent.word + '0', parent.best_prefix_rate},
-              covered_rate, next);
-      examine(bounds, gap_target, {parent.product * t1, parent.word + '1', parent.best_prefix_rate},
-              covered_rate, next);
+      examine(bounds, gap_target, known_length,
+              {parent.product * t0, parent.word + '0', parent.best_prefix_rate}, covered_rate,
+              next);
+      examine(bounds, gap_target, known_length,
+              {parent.product * t1, parent.word + '1', parent.best_prefix_rate}, covered_rate,
+              next);
     }
     level.swap(next);
   }

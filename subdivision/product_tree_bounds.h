@@ -14,22 +14,27 @@
 // gap log2(upper / lower), the width of the bounds on the Hölder exponent,
 // reaches gap_target exactly when no leaf stays open.
 //
-// Norm: the spectral norm (largest singular value, Eigen's JacobiSVD), which
-// is within rounding of the true 2-norm, so the bounds hold to rounding.
+// Norm: the spectral norm (the square root of the largest eigenvalue of
+// P^T P), within rounding of the true 2-norm, so the bounds hold to rounding;
+// callers precondition the pair by a similarity to bring it near an extremal
+// norm.
 // Limits: the depth needed grows like log(cond) / gap for a family far from
 // having the 2-norm extremal; for complex leading eigenvalues of non-normal
 // matrices the budget may run out first, and the result says so.
-// Cost: per node one product, one SVD and one eigenvalue problem of order d.
+// Cost: per node one product and one symmetric eigenvalue problem of order
+// d, and beyond known_length one general eigenvalue problem.
 
 #include <Eigen/Dense>
 #include <string>
 
 namespace curvix {
 
+// The default keeps a rule of 12 points, whose matrices have order up to 20,
+// within about 50 ms of tree on one core (analysis_benchmark).
 struct ProductTreeBudget {
   int max_depth = 64;          // longest product
-  int max_nodes = 40000;       // products examined in all
-  int max_level_nodes = 4096;  // open products kept at one depth (memory: d^2 doubles each)
+  int max_nodes = 1500;        // products examined in all
+  int max_level_nodes = 1024;  // open products kept at one depth (memory: d^2 doubles each)
 };
 
 struct ProductTreeBounds {
@@ -42,9 +47,12 @@ struct ProductTreeBounds {
 };
 
 // Bounds for {t0, t1} (square, one order d >= 1) starting from a known lower
-// bound (>= 0, e.g. a candidate's rate) and a target gap > 0 in log2 units.
+// bound (>= 0, e.g. a candidate's rate) that already covers every word of
+// length <= known_length (>= 0; the Lyndon search does, as each word is a
+// rotation of a power of a Lyndon word no longer), whose spectral radii are
+// then not computed again, and a target gap > 0 in log2 units.
 ProductTreeBounds product_tree_bounds(const Eigen::MatrixXd& t0, const Eigen::MatrixXd& t1,
-                                      double lower, double gap_target,
+                                      double lower, int known_length, double gap_target,
                                       const ProductTreeBudget& budget = {});
 
 }  // namespace curvix
