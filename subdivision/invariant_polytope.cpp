@@ -93,6 +93,10 @@ bool offer(Growth& g, const Eigen::VectorXd& y, std::vector<Eigen::VectorXd>& ad
     g.result.outcome = PolytopeOutcome::VERTEX_BUDGET;
     return false;
   }
+  if (y.norm() > g.budget.max_vertex_norm) {
+    g.result.outcome = PolytopeOutcome::VERTEX_GROWTH;
+    return false;
+  }
   g.lp.add_vertex(y);
   g.result.vertices.push_back(y);
   added.push_back(y);

@@ -47,12 +47,17 @@ constexpr double POLYTOPE_LP_TOLERANCE = 1e-10;  // GLPK's primal and dual feasi
 struct PolytopeBudget {
   int max_vertices = 600;  // vertices kept, one of each +- pair
   int max_lp_solves = 20000;
+  // Start vectors are of unit size and bounded products keep the vertices
+  // near it; vertices this large show a candidate rate below rho (in practice:
+  // a bound of 1e8 on the normalized products is not ruled out).
+  double max_vertex_norm = 1e8;
 };
 
 enum class PolytopeOutcome {
   CLOSED,         // a generation added no vertex: T_i absco{V} / lambda within absco{V}
   VERTEX_BUDGET,  // max_vertices reached before closing
   LP_BUDGET,      // max_lp_solves reached before closing
+  VERTEX_GROWTH,  // a vertex exceeded max_vertex_norm
   LP_FAILURE      // GLPK reported an error or a status other than optimal/unbounded
 };
 

@@ -39,6 +39,7 @@ JsrFallback fallback_of(PolytopeOutcome outcome) {
     case PolytopeOutcome::CLOSED: return JsrFallback::NONE;
     case PolytopeOutcome::VERTEX_BUDGET: return JsrFallback::VERTEX_BUDGET_SPENT;
     case PolytopeOutcome::LP_BUDGET: return JsrFallback::LP_BUDGET_SPENT;
+    case PolytopeOutcome::VERTEX_GROWTH: return JsrFallback::VERTICES_DIVERGED;
     case PolytopeOutcome::LP_FAILURE: return JsrFallback::LP_FAILURE;
   }
   return JsrFallback::LP_FAILURE;

@@ -51,6 +51,7 @@ enum class JsrFallback {
   EIGENVALUE_FAILURE,           // Eigen's eigenvalue iteration did not converge
   VERTEX_BUDGET_SPENT,          // the polytope reached its vertex budget
   LP_BUDGET_SPENT,              // ... its budget of LP solves
+  VERTICES_DIVERGED,            // ... grew vertices past its size limit: lambda < rho
   LP_FAILURE                    // GLPK failed
 };
 

@@ -56,6 +56,41 @@ TEST(JointSpectralRadius, ComplexLeadingEigenvalueFallsBackToTightBounds) {
   EXPECT_NEAR(r.gap, std::log2(r.upper / r.lower), 1e-15);
 }
 
+// T_i = [[s_i, r_i], [0, A_i]] keeps the first axis invariant. With
+// candidates of length 1 the best rate, 1.2, is T_0's on that axis, and the
+// polytope closes there at once; the quotient {A_0, A_1} has the larger
+// radius (through A_0 A_1), so the result must come from it, not from the
+// closed polytope.
+TEST(JointSpectralRadius, ClosedOnInvariantSubspaceAnalysesQuotient) {
+  Eigen::MatrixXd t0(3, 3);
+  t0 << 1.2, 0.3, -0.4, 0.0, 1.0, 1.0, 0.0, 0.0, 0.9;
+  Eigen::MatrixXd t1(3, 3);
+  t1 << 0.5, 0.2, 0.7, 0.0, 0.9, 0.0, 0.0, 1.0, 1.0;
+  const double quotient_rho = std::sqrt((2.8 + std::sqrt(4.6)) / 2.0);
+  const JointSpectralRadius full = joint_spectral_radius(t0, t1);
+  EXPECT_TRUE(full.exact);
+  EXPECT_NEAR(full.lower, quotient_rho, 1e-14);
+
+  curvix::JsrSettings short_candidates;
+  short_candidates.candidate_length = 1;
+  const JointSpectralRadius r = joint_spectral_radius(t0, t1, short_candidates);
+  EXPECT_FALSE(r.exact);
+  EXPECT_GE(r.lower, 1.2);
+  EXPECT_LE(r.lower, quotient_rho * (1.0 + 1e-14));
+  EXPECT_GE(r.upper, quotient_rho * (1.0 - 1e-14));
+
+  // With the quotient's radius below the invariant block's, the closed
+  // polytope is exact and the products are bounded.
+  Eigen::MatrixXd small1 = t1;
+  small1.bottomRightCorner(2, 2) *= 0.5;
+  Eigen::MatrixXd small0 = t0;
+  small0.bottomRightCorner(2, 2) *= 0.5;
+  const JointSpectralRadius block = joint_spectral_radius(small0, small1, short_candidates);
+  EXPECT_TRUE(block.exact);
+  EXPECT_TRUE(block.bounded);
+  EXPECT_EQ(block.lower, 1.2);
+}
+
 // With candidates of length 1 only, the best rate is below rho when the
 // spectrum-maximizing product is longer: the polytope must not close, and
 // the bounds must still hold the exact value found with longer candidates.
