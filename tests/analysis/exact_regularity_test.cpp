@@ -46,6 +46,10 @@ void expect_exact(const ExactRegularity& r, double alpha, double tolerance) {
 TEST(ExactRegularity, DeslauriersDubucMeetsRioul) {
   const ExactRegularity dd4 = regularity_of(DD4);
   expect_exact(dd4, 2.0, 1e-12);
+  // rho(T_0) = rho(T_1) = 4, and each maps the other's leading eigenvector
+  // to minus a quarter of the sum of both: the polytope is the hull of those two
+  // alone, found only when the start is the leading eigenvectors.
+  EXPECT_EQ(dd4.rho.polytope_vertices, 2);
   EXPECT_FALSE(dd4.attained);  // derivative log-Lipschitz only
   EXPECT_EQ(dd4.smoothness_class, 1);
   EXPECT_EQ(dd4.excluded_class, 2);
