@@ -5,7 +5,8 @@
 # and, with any of these, also
 #   --test     the unit and real-window tests
 #   --font     regenerating the font (tools/)
-#   --cross    the aarch64 cross build and qemu-user
+#   --cross    the aarch64 cross build and qemu-user (adds Debian's arm64
+#              architecture for the target's GLPK library)
 #   --clang    Clang
 #   --web      the Emscripten build of the page
 #   --browser  headless Chromium for the browser tests
@@ -13,12 +14,12 @@
 set -euo pipefail
 
 packages=(build-essential cmake pkg-config freeglut3-dev libgl1-mesa-dev libglu1-mesa-dev
-          libgl1-mesa-dri libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev)
+          libgl1-mesa-dri libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev libglpk-dev)
 for group in "$@"; do
   case "$group" in
     --test) packages+=(xvfb xfonts-base xdotool libx11-dev libpng-dev) ;;
     --font) packages+=(fonts-ebgaramond libfreetype-dev) ;;
-    --cross) packages+=(g++-aarch64-linux-gnu qemu-user) ;;
+    --cross) packages+=(g++-aarch64-linux-gnu qemu-user libglpk-dev:arm64) ;;
     --clang) packages+=(clang) ;;
     --web) packages+=(emscripten node-acorn python3 librsvg2-bin) ;;
     --browser) packages+=(chromium fonts-liberation) ;;
@@ -41,5 +42,12 @@ done
 echo "Installing: ${missing[*]}"
 sudo=""
 [[ $(id -u) -ne 0 ]] && sudo="sudo"
+# A package of another architecture (name:arch) needs that architecture
+# known to dpkg before the package lists are read.
+for package in "${missing[@]}"; do
+  if [[ "$package" == *:* ]] && ! dpkg --print-foreign-architectures | grep -qx "${package##*:}"; then
+    $sudo dpkg --add-architecture "${package##*:}"
+  fi
+done
 $sudo apt-get update -q
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "subdivision/spectral_radius.h"
+#include "subdivision/subdivision_matrix_pair.h"
 
 namespace curvix {
 
@@ -123,20 +124,6 @@ bool regularity_factor(const LaurentMask& mask, int n, std::vector<double>& b) {
   return true;
 }
 
-void subdivision_matrices(const std::vector<double>& b, Eigen::MatrixXd& t0, Eigen::MatrixXd& t1) {
-  assert(!b.empty());
-  const int n = std::max(static_cast<int>(b.size()) - 1, 1);
-  const int taps = static_cast<int>(b.size());
-  t0 = Eigen::MatrixXd::Zero(n, n);
-  t1 = Eigen::MatrixXd::Zero(n, n);
-  for (int i = 0; i < n; ++i)
-    for (int j = 0; j < n; ++j) {
-      const int k = 2 * i - j;
-      if (k >= 0 && k < taps) t0(i, j) = 2.0 * b[at(k)];
-      if (k + 1 >= 0 && k + 1 < taps) t1(i, j) = 2.0 * b[at(k + 1)];
-    }
-}
-
 JointSpectralRadiusBounds joint_spectral_radius_bounds(const Eigen::MatrixXd& t0,
                                                        const Eigen::MatrixXd& t1, int depth) {
   assert(depth >= 1 && t0.rows() == t1.rows() && t0.cols() == t1.cols());
@@ -148,11 +135,9 @@ JointSpectralRadiusBounds joint_spectral_radius_bounds(const Eigen::MatrixXd& t0
 }
 
 HolderBounds holder_bounds(const std::vector<double>& b, int n, int depth) {
-  Eigen::MatrixXd t0;
-  Eigen::MatrixXd t1;
-  subdivision_matrices(b, t0, t1);
+  const SubdivisionMatrixPair pair = subdivision_matrix_pair(b);
   HolderBounds h;
-  h.rho = joint_spectral_radius_bounds(t0, t1, depth);
+  h.rho = joint_spectral_radius_bounds(pair.t0, pair.t1, depth);
   h.lower = n - std::log2(h.rho.upper);
   h.upper =
       h.rho.lower > 0.0 ? n - std::log2(h.rho.lower) : std::numeric_limits<double>::infinity();

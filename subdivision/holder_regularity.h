@@ -35,9 +35,6 @@ bool divide_by_one_plus_z(const std::vector<double>& coefficients, std::vector<d
 // untouched, when a division leaves a remainder or the mask is too short.
 bool regularity_factor(const LaurentMask& mask, int n, std::vector<double>& b);
 
-// T_0 and T_1 of b (see above), each of order max(b.size() - 1, 1).
-void subdivision_matrices(const std::vector<double>& b, Eigen::MatrixXd& t0, Eigen::MatrixXd& t1);
-
 // Bounds on the joint spectral radius of {t0, t1} from all products of length
 // 1..depth (depth >= 1): upper = the best over lengths and over the 1-, inf- and
 // Frobenius norms of max ||P||^(1/l); lower = max rho(P)^(1/l), taken over

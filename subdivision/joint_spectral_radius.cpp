@@ -1,0 +1,170 @@
+#include "subdivision/joint_spectral_radius.h"
+
+#include <algorithm>
+#include <cassert>
+#include <cmath>
+#include <cstddef>
+#include <vector>
+
+#include "subdivision/spectrum_maximizing_product.h"
+
+namespace curvix {
+
+namespace {
+
+// Relative threshold below which a pivot of the vertex matrix's QR counts as
+// zero: the vertices are of unit size, and a direction they miss by rounding
+// only is missed for good (it is an invariant subspace's complement).
+constexpr double SPAN_THRESHOLD = 1e-9;
+
+// The tree's norm is the 2-norm in the candidate's eigenbasis when that basis
+// is this well conditioned: a Jordan block's near-parallel eigenvectors give
+// a norm worse than the plain one.
+constexpr double EIGENBASIS_CONDITION_LIMIT = 1e6;
+
+JsrFallback fallback_of(LeadingKind kind) {
+  switch (kind) {
+    case LeadingKind::REAL_SIMPLE: return JsrFallback::NONE;
+    case LeadingKind::COMPLEX: return JsrFallback::COMPLEX_LEADING_EIGENVALUE;
+    case LeadingKind::MULTIPLE: return JsrFallback::MULTIPLE_LEADING_EIGENVALUE;
+    case LeadingKind::MODULUS_NOT_UNIQUE: return JsrFallback::LEADING_MODULUS_NOT_UNIQUE;
+    case LeadingKind::ZERO: return JsrFallback::ZERO_SPECTRAL_RADIUS;
+    case LeadingKind::NOT_CONVERGED: return JsrFallback::EIGENVALUE_FAILURE;
+  }
+  return JsrFallback::EIGENVALUE_FAILURE;
+}
+
+JsrFallback fallback_of(PolytopeOutcome outcome) {
+  switch (outcome) {
+    case PolytopeOutcome::CLOSED: return JsrFallback::NONE;
+    case PolytopeOutcome::VERTEX_BUDGET: return JsrFallback::VERTEX_BUDGET_SPENT;
+    case PolytopeOutcome::LP_BUDGET: return JsrFallback::LP_BUDGET_SPENT;
+    case PolytopeOutcome::VERTEX_GROWTH: return JsrFallback::VERTICES_DIVERGED;
+    case PolytopeOutcome::LP_FAILURE: return JsrFallback::LP_FAILURE;
+  }
+  return JsrFallback::LP_FAILURE;
+}
+
+// The leading eigenvector v of T_w and its images along the cycle of w:
+// T_{w_k} v / lambda is the leading eigenvector of the rotation
+// T_{w_k} T_{w_1} ... T_{w_(k-1)}, and so on back to v.
+JsrFallback append_cycle(const Eigen::MatrixXd& t0, const Eigen::MatrixXd& t1,
+                         const std::string& word, double lambda,
+                         std::vector<Eigen::VectorXd>& start) {
+  const LeadingEigenpair leading = leading_eigenpair(word_product(t0, t1, word));
+  if (leading.kind != LeadingKind::REAL_SIMPLE) return fallback_of(leading.kind);
+  Eigen::VectorXd x = leading.vector;
+  start.push_back(x);
+  for (std::size_t i = word.size() - 1; i >= 1; --i) {
+    x = ((word[i] == '0' ? t0 : t1) * x) / lambda;
+    start.push_back(x);
+  }
+  return JsrFallback::NONE;
+}
+
+// A real basis of eigenvectors of p (a complex pair contributing its real
+// and imaginary parts), in which p is block diagonal with 2 x 2 rotation-
+// scalings, so its 2-norm there is rho(p); the identity when p has no such
+// basis or only an ill-conditioned one (a Jordan block, nearly parallel
+// eigenvectors).
+Eigen::MatrixXd real_eigenbasis(const Eigen::MatrixXd& p) {
+  const Eigen::Index d = p.rows();
+  const Eigen::MatrixXd identity = Eigen::MatrixXd::Identity(d, d);
+  Eigen::EigenSolver<Eigen::MatrixXd> solver(p);
+  if (solver.info() != Eigen::Success) return identity;
+  Eigen::MatrixXd basis(d, d);
+  Eigen::Index column = 0;
+  for (Eigen::Index i = 0; i < d; ++i) {
+    const double imaginary = solver.eigenvalues()(i).imag();
+    if (imaginary < 0.0) continue;
+    if (column + (imaginary > 0.0 ? 2 : 1) > d) return identity;
+    basis.col(column++) = solver.eigenvectors().col(i).real();
+    if (imaginary > 0.0) basis.col(column++) = solver.eigenvectors().col(i).imag();
+  }
+  if (column != d) return identity;
+  const Eigen::JacobiSVD<Eigen::MatrixXd> svd(basis);
+  const double smallest = svd.singularValues()(d - 1);
+  if (!(smallest * EIGENBASIS_CONDITION_LIMIT > svd.singularValues()(0))) return identity;
+  return basis;
+}
+
+JointSpectralRadius tree_result(const Eigen::MatrixXd& t0, const Eigen::MatrixXd& t1,
+                                JointSpectralRadius result, double lambda,
+                                const JsrSettings& settings) {
+  const Eigen::MatrixXd basis = real_eigenbasis(word_product(t0, t1, result.word));
+  const Eigen::PartialPivLU<Eigen::MatrixXd> lu(basis);
+  const ProductTreeBounds tree =
+      product_tree_bounds(lu.solve(t0 * basis), lu.solve(t1 * basis), lambda,
+                          settings.candidate_length, settings.gap_target, settings.tree);
+  result.lower = tree.lower;
+  result.upper = tree.upper;
+  if (!tree.lower_word.empty()) result.word = tree.lower_word;
+  result.gap = tree.lower > 0.0 ? std::log2(tree.upper / tree.lower)
+                                : std::numeric_limits<double>::infinity();
+  result.gap_reached = tree.gap_reached;
+  return result;
+}
+
+JointSpectralRadius exact_result(JointSpectralRadius result, double lambda) {
+  result.lower = lambda;
+  result.upper = lambda;
+  result.exact = true;
+  result.gap = 0.0;
+  result.gap_reached = true;
+  result.fallback = JsrFallback::NONE;
+  return result;
+}
+
+// rho when the polytope closed on the span U of its vertices: lambda on U,
+// and the quotient pair's rho on U^perp (block triangular form).
+JointSpectralRadius closed_result(const Eigen::MatrixXd& t0, const Eigen::MatrixXd& t1,
+                                  const InvariantPolytope& polytope, JointSpectralRadius result,
+                                  double lambda, const JsrSettings& settings) {
+  const Eigen::Index d = t0.rows();
+  Eigen::MatrixXd v(d, static_cast<Eigen::Index>(polytope.vertices.size()));
+  for (std::size_t j = 0; j < polytope.vertices.size(); ++j)
+    v.col(static_cast<Eigen::Index>(j)) = polytope.vertices[j];
+  Eigen::ColPivHouseholderQR<Eigen::MatrixXd> qr(v);
+  qr.setThreshold(SPAN_THRESHOLD);
+  const Eigen::Index rank = qr.rank();
+  result.bounded = true;
+  if (rank == d) return exact_result(result, lambda);
+  const Eigen::MatrixXd q = qr.householderQ() * Eigen::MatrixXd::Identity(d, d);
+  const Eigen::MatrixXd w = q.rightCols(d - rank);
+  const JointSpectralRadius quotient =
+      joint_spectral_radius(w.transpose() * t0 * w, w.transpose() * t1 * w, settings);
+  if (quotient.upper <= lambda * (1.0 + POLYTOPE_TOLERANCE)) {
+    result.bounded = quotient.upper < lambda * (1.0 - CANDIDATE_TIE_TOLERANCE);
+    return exact_result(result, lambda);
+  }
+  JointSpectralRadius larger = quotient;
+  larger.lower = std::max(quotient.lower, lambda);
+  larger.bounded = quotient.bounded && quotient.lower > lambda * (1.0 + CANDIDATE_TIE_TOLERANCE);
+  return larger;
+}
+
+}  // namespace
+
+JointSpectralRadius joint_spectral_radius(const Eigen::MatrixXd& t0, const Eigen::MatrixXd& t1,
+                                          const JsrSettings& settings) {
+  assert(t0.rows() == t0.cols() && t0.rows() >= 1 && t1.rows() == t0.rows() &&
+         t1.cols() == t0.cols());
+  const CandidateSearch search = spectrum_maximizing_candidates(t0, t1, settings.candidate_length);
+  const double lambda = search.best.rate;
+  JointSpectralRadius result;
+  result.word = search.best.word;
+  std::vector<Eigen::VectorXd> start;
+  for (const ProductCandidate& tie : search.ties) {
+    result.fallback = lambda > 0.0 ? append_cycle(t0, t1, tie.word, lambda, start)
+                                   : JsrFallback::ZERO_SPECTRAL_RADIUS;
+    if (result.fallback != JsrFallback::NONE) return tree_result(t0, t1, result, lambda, settings);
+  }
+  const InvariantPolytope polytope = invariant_polytope(t0, t1, lambda, start, settings.polytope);
+  result.polytope_vertices = static_cast<int>(polytope.vertices.size());
+  result.fallback = fallback_of(polytope.outcome);
+  if (result.fallback == JsrFallback::NONE)
+    return closed_result(t0, t1, polytope, result, lambda, settings);
+  return tree_result(t0, t1, result, lambda, settings);
+}
+
+}  // namespace curvix
