@@ -8,6 +8,8 @@
 
 #include "font/glf_reader.h"
 
+using namespace curvix;
+
 namespace {
 
 void require(bool condition) {
@@ -32,8 +34,8 @@ void check_symbol(const FontSymbol& s) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  curvix::VectorFont font;
-  if (curvix::parse_glf(data, size, font) != curvix::GlfStatus::OK) return 0;
+  VectorFont font;
+  if (parse_glf(data, size, font) != GlfStatus::OK) return 0;
   require(font.name[GLF_NAME_SIZE] == '\0');
   int present = 0;
   for (const auto& symbol : font.symbols) {
