@@ -51,8 +51,9 @@ struct SessionOptions {
 class WindowSession {
  public:
   // Starts Xvfb and the program in a fresh working directory, removed again at
-  // the end unless CURVIX_KEEP_WINDOW_DIRS=1; throws std::runtime_error, with
-  // both stopped and the directory gone, when either fails to start.
+  // the end unless CURVIX_KEEP_WINDOW_DIRS=1. Throws std::runtime_error when
+  // either fails to start or the window does not appear, with both stopped and
+  // the directory removed as the destructor would.
   explicit WindowSession(const SessionOptions& options = {});
   ~WindowSession();
   WindowSession(const WindowSession&) = delete;
@@ -110,6 +111,8 @@ class WindowSession {
   void find_window();
   void run_xdotool(const std::vector<std::string>& arguments) const;
   void window_origin(int* x, int* y) const;
+  // Ends the program if it still runs, closes the display and ends Xvfb; a
+  // second call does nothing.
   void stop();
 
   const ScopedTempDir scratch_;
