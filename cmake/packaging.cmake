@@ -2,8 +2,9 @@
 # CMakeLists.txt, so that every target (curvix-lab among them, where it exists)
 # is already defined when the rules below ask for it.
 #
-#   cmake --install BUILD --prefix P     the program, launcher, font, menu entry,
-#                                        icon, man page and documentation under P
+#   cmake --install BUILD --prefix P     the programs, launcher, font, menu entry,
+#                                        icon, manual pages, licences and
+#                                        documentation under P
 #   cpack -G DEB  (in BUILD)             curvix_VERSION_ARCH.deb, installing under /usr
 
 include(GNUInstallDirs)
