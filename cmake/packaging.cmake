@@ -2,8 +2,9 @@
 # CMakeLists.txt, so that every target (curvix-lab among them, where it exists)
 # is already defined when the rules below ask for it.
 #
-#   cmake --install BUILD --prefix P     the program, launcher, font, menu entry,
-#                                        icon, man page and documentation under P
+#   cmake --install BUILD --prefix P     the programs, launcher, font, menu entry,
+#                                        icon, manual pages, licences and
+#                                        documentation under P
 #   cpack -G DEB  (in BUILD)             curvix_VERSION_ARCH.deb, installing under /usr
 
 include(GNUInstallDirs)
@@ -45,31 +46,66 @@ install(FILES ${CURVIX_PACKAGING_DIR}/curvix.svg
 # Debian keeps manual pages compressed; gzip -n leaves out the time stamp so
 # the package is the same from build to build.
 find_program(CURVIX_GZIP gzip)
+set(CURVIX_MAN_PAGES curvix.1)
+if(TARGET curvix-lab)
+  list(APPEND CURVIX_MAN_PAGES curvix-lab.1)
+endif()
+set(CURVIX_INSTALLED_MAN_PAGES "")
+foreach(page ${CURVIX_MAN_PAGES})
+  if(CURVIX_GZIP)
+    add_custom_command(
+      OUTPUT ${PROJECT_BINARY_DIR}/packaging/${page}.gz
+      COMMAND ${CURVIX_GZIP} -9 -n -c ${CURVIX_PACKAGING_DIR}/${page}
+              > ${PROJECT_BINARY_DIR}/packaging/${page}.gz
+      DEPENDS ${CURVIX_PACKAGING_DIR}/${page}
+      COMMENT "Compressing the manual page ${page}"
+      VERBATIM)
+    list(APPEND CURVIX_INSTALLED_MAN_PAGES ${PROJECT_BINARY_DIR}/packaging/${page}.gz)
+  else()
+    list(APPEND CURVIX_INSTALLED_MAN_PAGES ${CURVIX_PACKAGING_DIR}/${page})
+  endif()
+endforeach()
 if(CURVIX_GZIP)
-  add_custom_command(
-    OUTPUT ${PROJECT_BINARY_DIR}/packaging/curvix.1.gz
-    COMMAND ${CURVIX_GZIP} -9 -n -c ${CURVIX_PACKAGING_DIR}/curvix.1
-            > ${PROJECT_BINARY_DIR}/packaging/curvix.1.gz
-    DEPENDS ${CURVIX_PACKAGING_DIR}/curvix.1
-    COMMENT "Compressing the manual page"
-    VERBATIM)
-  add_custom_target(curvix_man_page ALL DEPENDS ${PROJECT_BINARY_DIR}/packaging/curvix.1.gz)
-  set(CURVIX_MAN_PAGE ${PROJECT_BINARY_DIR}/packaging/curvix.1.gz)
-else()
-  set(CURVIX_MAN_PAGE ${CURVIX_PACKAGING_DIR}/curvix.1)
+  add_custom_target(curvix_man_pages ALL DEPENDS ${CURVIX_INSTALLED_MAN_PAGES})
 endif()
 # The launcher is described on the program's page; a link gives it the name.
+list(GET CURVIX_INSTALLED_MAN_PAGES 0 CURVIX_MAN_PAGE)
 get_filename_component(CURVIX_MAN_PAGE_NAME ${CURVIX_MAN_PAGE} NAME)
 string(REPLACE "curvix." "curvix-launcher." CURVIX_LAUNCHER_MAN_PAGE_NAME ${CURVIX_MAN_PAGE_NAME})
 file(CREATE_LINK ${CURVIX_MAN_PAGE_NAME}
      ${PROJECT_BINARY_DIR}/packaging/${CURVIX_LAUNCHER_MAN_PAGE_NAME} SYMBOLIC)
-install(FILES ${CURVIX_MAN_PAGE} ${PROJECT_BINARY_DIR}/packaging/${CURVIX_LAUNCHER_MAN_PAGE_NAME}
+install(FILES ${CURVIX_INSTALLED_MAN_PAGES}
+              ${PROJECT_BINARY_DIR}/packaging/${CURVIX_LAUNCHER_MAN_PAGE_NAME}
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
+# The licence texts of Debian's machine-readable copyright file come from
+# LICENSE and fonts/OFL.txt, so they cannot drift apart. The format wants each
+# line of a licence text indented by one space and an empty line written " .".
+function(curvix_copyright_licence_text source first_line result)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${source})
+  file(READ ${source} text)
+  string(FIND "${text}" "${first_line}" start)
+  if(start LESS 0)
+    message(FATAL_ERROR "${source} does not hold '${first_line}'")
+  endif()
+  string(SUBSTRING "${text}" ${start} -1 text)
+  string(STRIP "${text}" text)
+  string(REPLACE "\n" "\n " text " ${text}")
+  string(REPLACE "\n \n" "\n .\n" text "${text}")
+  string(REPLACE "\n \n" "\n .\n" text "${text}")  # the second of two empty lines in a row
+  set(${result} "${text}" PARENT_SCOPE)
+endfunction()
+curvix_copyright_licence_text(${PROJECT_SOURCE_DIR}/LICENSE "Permission is hereby granted"
+                              CURVIX_MIT_LICENCE_TEXT)
+curvix_copyright_licence_text(${PROJECT_SOURCE_DIR}/fonts/OFL.txt "SIL OPEN FONT LICENSE"
+                              CURVIX_OFL_LICENCE_TEXT)
+configure_file(${CURVIX_PACKAGING_DIR}/copyright.in ${PROJECT_BINARY_DIR}/packaging/copyright @ONLY)
+
 # The README links its pictures as docs/pictures/..., so they go beside it.
-# The repository has no licence file of its own; the font's licence is the
-# only one there is to install.
-install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/fonts/OFL.txt
+# copyright is where Debian looks for a package's licences; LICENSE is the
+# project's own, and OFL.txt the font's in full.
+install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE
+              ${PROJECT_SOURCE_DIR}/fonts/OFL.txt ${PROJECT_BINARY_DIR}/packaging/copyright
         DESTINATION ${CURVIX_INSTALL_DOCDIR})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/pictures
         DESTINATION ${CURVIX_INSTALL_DOCDIR}/docs

@@ -2,10 +2,11 @@
 # Checks the Debian package that scripts/package.sh makes, first as files and
 # then installed on a machine that has never seen Curvix:
 #
-#   1. the menu entry passes desktop-file-validate, the manual page renders
-#      without warnings and lists the same mouse actions, keys and menu
-#      entries, in the same words, as the README's tables;
-#   2. the package holds the expected files and declares its dependencies;
+#   1. the menu entry passes desktop-file-validate, both manual pages render
+#      without warnings, and curvix's lists the same mouse actions, keys and
+#      menu entries, in the same words, as the README's tables;
+#   2. the package holds the expected files, a machine-readable copyright
+#      file with both licences, and declares its dependencies;
 #   3. in a copy of a minimal Debian 12 root, apt installs it together with
 #      its dependencies; `curvix` and, for an ordinary user, the menu's
 #      launcher both get as far as the program reporting that there is no
@@ -16,7 +17,8 @@
 #     DEB        default: the one in build-package/ (run scripts/package.sh first)
 #     BASE_ROOT  default: /var/tmp/curvix-fresh/base, made by check_fresh_machine.sh;
 #                it is only read: the check works on a copy in /var/tmp/curvix-pkg-root
-# Needs root (chroot, mount). Everything mounted is unmounted on every exit.
+# Needs root (chroot, mount); installs the tools it uses (install_deps.sh
+# --package). Everything mounted is unmounted on every exit.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -48,19 +50,18 @@ bind() { # SOURCE TARGET
 [[ $(id -u) -eq 0 ]] || { echo "check_package.sh: needs root (chroot, mount)" >&2; exit 2; }
 [[ -f $deb ]] || { echo "check_package.sh: no package; run scripts/package.sh first" >&2; exit 2; }
 [[ -d $base ]] || { echo "check_package.sh: no base root $base (scripts/check_fresh_machine.sh makes it)" >&2; exit 2; }
-for tool in desktop-file-validate man; do
-  command -v "$tool" > /dev/null ||
-    { echo "check_package.sh: $tool is missing (packages desktop-file-utils, man-db)" >&2; exit 2; }
-done
+bash scripts/install_deps.sh --package
 
 # ---------------------------------------------------------------- 1. menu entry and manual page
 
 echo "== desktop-file-validate packaging/curvix.desktop"
 desktop-file-validate packaging/curvix.desktop || fail "the desktop entry does not validate"
 
-echo "== man --warnings -l packaging/curvix.1"
-warnings=$(man --warnings -l packaging/curvix.1 2>&1 > /dev/null)
-[[ -z $warnings ]] || fail "the manual page renders with warnings: $warnings"
+for page in packaging/curvix.1 packaging/curvix-lab.1; do
+  echo "== man --warnings -l $page"
+  warnings=$(man --warnings -l "$page" 2>&1 > /dev/null)
+  [[ -z $warnings ]] || fail "$page renders with warnings: $warnings"
+done
 
 # One README table (the rows after the header line HEADER, up to the blank line)
 # as "first column, second column" lines, without the Markdown backticks.
@@ -101,12 +102,23 @@ contents=$(dpkg-deb -c "$deb" | awk '{ print $6 }')
 for file in ./usr/bin/curvix ./usr/bin/curvix-lab ./usr/bin/curvix-launcher \
             ./usr/share/applications/curvix.desktop \
             ./usr/share/icons/hicolor/scalable/apps/curvix.svg ./usr/share/man/man1/curvix.1.gz \
-            ./usr/share/man/man1/curvix-launcher.1.gz \
+            ./usr/share/man/man1/curvix-launcher.1.gz ./usr/share/man/man1/curvix-lab.1.gz \
             ./usr/share/curvix/fonts/garamond1.glf ./usr/share/curvix/fonts/OFL.txt \
-            ./usr/share/doc/curvix/README.md ./usr/share/doc/curvix/OFL.txt; do
+            ./usr/share/doc/curvix/README.md ./usr/share/doc/curvix/OFL.txt \
+            ./usr/share/doc/curvix/LICENSE ./usr/share/doc/curvix/copyright; do
   grep -qxF "$file" <<< "$contents" || fail "the package lacks $file"
 done
 echo "   $(grep -vc '/$' <<< "$contents") files"
+
+echo "== /usr/share/doc/curvix/copyright"
+copyright=$(dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/share/doc/curvix/copyright 2> /dev/null || true)
+for line in "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" \
+            "Files: *" "Files: fonts/*" "License: MIT" "License: OFL-1.1" \
+            " Permission is hereby granted, free of charge, to any person obtaining a copy" \
+            " SIL OPEN FONT LICENSE Version 1.1 - 26 February 2007"; do
+  grep -qxF -- "$line" <<< "$copyright" || fail "the copyright file lacks the line '$line'"
+done
+echo "   $(grep -c '^License: ' <<< "$copyright") licence fields"
 
 echo "== dpkg-deb -I $deb"
 depends=$(dpkg-deb -f "$deb" Depends)
@@ -175,13 +187,13 @@ in_root runuser -u student -- test -r /home/student/Curvix/fonts/garamond1.glf |
 in_root runuser -u student -- test -w /home/student/Curvix ||
   fail "the user cannot write debug.txt into the launcher's folder"
 
-echo "== manual page"
+echo "== manual pages"
 if in_root sh -c 'command -v man' > /dev/null; then
-  in_root man -w curvix curvix-launcher || fail "man -w finds no page"
+  in_root man -w curvix curvix-launcher curvix-lab || fail "man -w finds no page"
 else
-  echo "   no man-db in the root; the file:"
-  in_root ls -l /usr/share/man/man1/curvix.1.gz /usr/share/man/man1/curvix-launcher.1.gz ||
-    fail "the manual page is not installed"
+  echo "   no man-db in the root; the files:"
+  in_root ls -l /usr/share/man/man1/curvix.1.gz /usr/share/man/man1/curvix-launcher.1.gz \
+    /usr/share/man/man1/curvix-lab.1.gz || fail "a manual page is not installed"
   in_root test -r /usr/share/man/man1/curvix-launcher.1.gz || fail "the launcher's page link is broken"
 fi
 

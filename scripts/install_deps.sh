@@ -11,6 +11,7 @@
 #   --web      the Emscripten build of the page
 #   --browser  headless Chromium for the browser tests
 #   --node     Node.js and npm from Debian (for a machine that has none)
+#   --package  building and checking the Debian package (check_package.sh)
 set -euo pipefail
 
 packages=(build-essential cmake pkg-config freeglut3-dev libgl1-mesa-dev libglu1-mesa-dev
@@ -24,9 +25,12 @@ for group in "$@"; do
     --web) packages+=(emscripten node-acorn python3 librsvg2-bin) ;;
     --browser) packages+=(chromium fonts-liberation) ;;
     --node) packages+=(nodejs npm) ;;
+    # dpkg-shlibdeps (dpkg-dev) for CPack; desktop-file-validate; man and col
+    # to render the manual pages; debootstrap for the fresh Debian root.
+    --package) packages+=(dpkg-dev desktop-file-utils man-db bsdextrautils debootstrap) ;;
     *)
       echo "install_deps.sh: unknown option '$group'" \
-           "(expected --test, --font, --cross, --clang, --web, --browser or --node)" >&2
+           "(expected --test, --font, --cross, --clang, --web, --browser, --node or --package)" >&2
       exit 2 ;;
   esac
 done

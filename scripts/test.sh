@@ -30,4 +30,21 @@ else
   cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release "${options[@]}"
 fi
 cmake --build "$build" -j"$(nproc)"
-ctest --test-dir "$build" --output-on-failure -j"$(nproc)" "${labels[@]}"
+
+# Every test works in a folder of its own under TMPDIR and removes it, also
+# when it fails. The run gets a TMPDIR of its own, so whatever a test leaves
+# behind shows, and two runs at once share nothing.
+scratch=$(mktemp -d "${TMPDIR:-/tmp}/curvix-test-run-XXXXXX")
+status=0
+TMPDIR=$scratch ctest --test-dir "$build" --output-on-failure -j"$(nproc)" "${labels[@]}" || status=$?
+if [[ ${CURVIX_KEEP_WINDOW_DIRS:-} == 1 ]]; then
+  echo "test.sh: the window sessions' folders are kept in $scratch"
+  exit "$status"
+fi
+leftovers=$(ls -A "$scratch")
+rm -rf "$scratch"
+if [[ -n $leftovers ]]; then
+  echo "test.sh: the tests left behind in the temporary folder:" $leftovers >&2
+  exit 1
+fi
+exit "$status"

@@ -10,6 +10,7 @@
 #include "app/console.h"
 #include "app_fixture.h"
 #include "expected_help_text.h"
+#include "scoped_temp_dir.h"
 
 namespace {
 
@@ -30,20 +31,14 @@ class ConsoleTest : public AppTest {
  protected:
   void SetUp() override {
     AppTest::SetUp();
-    char pattern[] = "/tmp/curvix-console-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir_ = pattern;
     ASSERT_EQ(getcwd(old_dir_, sizeof old_dir_), old_dir_);
-    ASSERT_EQ(chdir(dir_.c_str()), 0);
+    ASSERT_EQ(chdir(dir_.path().c_str()), 0);
   }
   void TearDown() override {
     AppTest::TearDown();
-    std::remove("debug.txt");
     EXPECT_EQ(chdir(old_dir_), 0);
-    chmod(dir_.c_str(), 0700);
-    rmdir(dir_.c_str());
   }
-  std::string dir_;
+  const ScopedTempDir dir_{"curvix-console"};
   char old_dir_[4096] = {};
 };
 

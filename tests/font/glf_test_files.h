@@ -3,18 +3,17 @@
 // and a temporary directory that holds them as files for the path readers.
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <array>
 #include <cstdint>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "font/glf_format.h"
+#include "scoped_temp_dir.h"
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -78,22 +77,12 @@ inline Bytes small_font() {
       .bytes();
 }
 
-class TempDir {
+// A folder of the test's own for the path readers' files.
+class TempDir : public ScopedTempDir {
  public:
-  TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "curvix_font_XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "cannot create a temp dir";
-    dir_ = pattern;
-  }
-  ~TempDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(dir_, ignored);
-  }
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
+  TempDir() : ScopedTempDir("curvix-font") {}
 
-  std::string path(const std::string& name) const { return (dir_ / name).string(); }
-
+  // Writes the bytes to a file `name` in the folder; returns its path.
   std::string write(const std::string& name, const Bytes& bytes) const {
     const std::string file = path(name);
     std::ofstream out(file, std::ios::binary);
@@ -101,7 +90,4 @@ class TempDir {
               static_cast<std::streamsize>(bytes.size()));
     return file;
   }
-
- private:
-  std::filesystem::path dir_;
 };

@@ -12,6 +12,7 @@
 
 #include "lab/atomic_write.h"
 #include "lab_run_helpers.h"
+#include "tests/support/scoped_temp_dir.h"
 
 using namespace curvix;
 
@@ -19,19 +20,6 @@ namespace {
 
 class OutputFile : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = ::testing::TempDir() + "lab_output_XXXXXX";
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override {
-    for (const std::string& name : entries()) {
-      const std::string path = dir_ + "/" + name;
-      if (::unlink(path.c_str()) != 0) ::rmdir(path.c_str());
-    }
-    ::rmdir(dir_.c_str());
-  }
-
   std::set<std::string> entries() const {
     std::set<std::string> names;
     DIR* dir = ::opendir(dir_.c_str());
@@ -56,7 +44,8 @@ class OutputFile : public ::testing::Test {
     return content;
   }
 
-  std::string dir_;
+  const ScopedTempDir temp_dir_{"curvix-lab-output"};
+  const std::string dir_ = temp_dir_.path();
 };
 
 TEST_F(OutputFile, ReplacesTheFileWholeAndPrintsNothing) {

@@ -7,6 +7,7 @@
 
 #include "app/knots.h"
 #include "app/subdivision_steps.h"
+#include "scoped_temp_dir.h"
 #include "subdivision_test_support.h"
 
 namespace {
@@ -111,9 +112,8 @@ TEST_F(FourPoint, EquallySpacedCollinearPointsGetMidpointsAwayFromTheClosure) {
 }
 
 TEST_F(FourPoint, WriteNothingToTheTrace) {
-  const auto dir = std::filesystem::path(::testing::TempDir()) / "four_point_trace";
-  std::filesystem::create_directories(dir);
-  const auto path = dir / "debug.txt";
+  const ScopedTempDir dir("curvix-four-point-trace");
+  const std::filesystem::path path = dir.path("debug.txt");
   add_square();
   app.trace_on = true;
   app.trace_file.reset(std::fopen(path.c_str(), "wt"));

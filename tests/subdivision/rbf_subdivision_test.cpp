@@ -7,6 +7,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "app/knots.h"
 #include "app/rbf_curve_drawing.h"
 #include "app/subdivision_steps.h"
+#include "scoped_temp_dir.h"
 #include "subdivision_test_support.h"
 
 namespace {
@@ -74,10 +76,8 @@ class RbfSubdivision : public AppTest {
 
   // Opens a fresh trace file in the test's temporary directory.
   std::filesystem::path open_trace() {
-    const auto dir = std::filesystem::path(::testing::TempDir()) /
-                     ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    std::filesystem::create_directories(dir);
-    const auto path = dir / "debug.txt";
+    trace_dir_.emplace("curvix-rbf-trace");
+    const std::filesystem::path path = trace_dir_->path("debug.txt");
     app.trace_on = true;
     app.trace_file.reset(std::fopen(path.c_str(), "wt"));
     EXPECT_TRUE(app.trace_file);
@@ -110,6 +110,8 @@ class RbfSubdivision : public AppTest {
     EXPECT_NEAR(app.points.items[static_cast<std::size_t>(2 * i + 1)].x, x, tolerance) << i;
     EXPECT_NEAR(app.points.items[static_cast<std::size_t>(2 * i + 1)].y, y, tolerance) << i;
   }
+
+  std::optional<ScopedTempDir> trace_dir_;  // made by open_trace
 };
 
 TEST_F(RbfSubdivision, SquareInsertsTheInterpolantAtTheMiddleOfTheSpan) {

@@ -111,6 +111,11 @@ void stop_child(pid_t pid) {
   wait_for_child(pid);
 }
 
+bool keep_window_dirs() {
+  const char* keep = std::getenv("CURVIX_KEEP_WINDOW_DIRS");
+  return keep != nullptr && std::string(keep) == "1";
+}
+
 std::string slurp(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::stringstream text;
@@ -210,24 +215,33 @@ void Screenshot::save_png(const std::string& path) const {
   std::fclose(file);
 }
 
-WindowSession::WindowSession(const SessionOptions& options) {
-  char pattern[] = "/tmp/curvix-window-XXXXXX";
-  if (mkdtemp(pattern) == nullptr) throw std::runtime_error("cannot make a working directory");
-  directory_ = pattern;
-  start_server();
-  start_program(options);
-  find_window();
+WindowSession::WindowSession(const SessionOptions& options)
+    : scratch_("curvix-window", keep_window_dirs()) {
+  // A throwing constructor gets no destructor call: without this, a session
+  // that failed to start would leave Xvfb and the program running.
+  try {
+    start_server();
+    start_program(options);
+    find_window();
+  } catch (...) {
+    stop();
+    throw;
+  }
 }
 
 WindowSession::~WindowSession() {
+  stop();
+}
+
+void WindowSession::stop() {
   if (console_fd_ >= 0) close(console_fd_);
+  console_fd_ = -1;
   if (exit_status_ == -1000) stop_child(program_pid_);
+  program_pid_ = -1;
   if (display_ != nullptr) XCloseDisplay(as_display(display_));
+  display_ = nullptr;
   stop_child(server_pid_);
-  if (std::getenv("CURVIX_KEEP_WINDOW_DIRS") == nullptr) {
-    std::error_code ignored;
-    fs::remove_all(directory_, ignored);
-  }
+  server_pid_ = -1;
 }
 
 void WindowSession::start_server() {

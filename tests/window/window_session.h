@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/scoped_temp_dir.h"
+
 namespace window_test {
 
 using Rgb = std::array<int, 3>;
@@ -48,6 +50,10 @@ struct SessionOptions {
 
 class WindowSession {
  public:
+  // Starts Xvfb and the program in a fresh working directory, removed again at
+  // the end unless CURVIX_KEEP_WINDOW_DIRS=1. Throws std::runtime_error when
+  // either fails to start or the window does not appear, with both stopped and
+  // the directory removed as the destructor would.
   explicit WindowSession(const SessionOptions& options = {});
   ~WindowSession();
   WindowSession(const WindowSession&) = delete;
@@ -105,8 +111,12 @@ class WindowSession {
   void find_window();
   void run_xdotool(const std::vector<std::string>& arguments) const;
   void window_origin(int* x, int* y) const;
+  // Ends the program if it still runs, closes the display and ends Xvfb; a
+  // second call does nothing.
+  void stop();
 
-  std::string directory_;
+  const ScopedTempDir scratch_;
+  const std::string directory_ = scratch_.path();
   std::string display_name_;
   pid_t server_pid_ = -1;
   pid_t program_pid_ = -1;
