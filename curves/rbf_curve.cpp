@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 #include "curves/basis_value.h"
 #include "curves/curve_sampling.h"
@@ -55,19 +56,21 @@ void fill_basis_block(Matrix& a, const RbfSettings& settings, const double* t, i
   }
 }
 
-// Entry k - 1 gets row k of the inverse's last n columns applied to the points.
-void coefficients_from_inverse(const Matrix& inverse, int k_end, int pd, const PlanarPoint* points,
-                               int n, RbfCoefficient* coefficients) {
+// Row j - 1 of the table gets column pd + 1 + j of the inverse, rows 1..K of
+// it: the weights of point j in the K coefficients.
+void store_inverse_columns(const Matrix& inverse, int k_end, int pd, int n, WeightTable& columns) {
+  shape_weight_table(columns, n, k_end);
   for (int k = 1; k <= k_end; ++k) {
-    double x = 0.0;
-    double y = 0.0;
-    for (int j = 1; j <= n; ++j) {
-      const PlanarPoint& point = points[j - 1];
-      x += inverse[k][pd + 1 + j] * point.x;
-      y += inverse[k][pd + 1 + j] * point.y;
-    }
-    coefficients[k - 1] = RbfCoefficient{x, y};
+    const double* row = inverse[k];
+    for (int j = 1; j <= n; ++j) weight_row(columns, j - 1)[k - 1] = row[pd + 1 + j];
   }
+}
+
+// The weight of term `term` (0..pd: the powers, then the translates) at s,
+// as rbf_evaluate forms it.
+double rbf_term_weight(const RbfSettings& settings, const double* u, int term, double s) {
+  if (term <= settings.pd) return std::pow(s, static_cast<double>(term));
+  return basis_value(settings, s - u[term - settings.pd - 1]);
 }
 
 }  // namespace
@@ -81,14 +84,32 @@ Matrix rbf_system_matrix(const RbfSettings& settings, const double* t, int count
 }
 
 // The system is inverted without the identity right-hand sides: only the
-// inverse in a is read. A failed solve never reaches the coefficients.
-bool rbf_solve(const RbfSettings& settings, const PlanarPoint* points, const double* t, int n,
-               RbfCoefficient* coefficients) {
+// inverse in a is read.
+bool rbf_inverse_columns(const RbfSettings& settings, const double* t, int n,
+                         WeightTable& columns) {
   if (settings.pd < 0) return false;
   const int k = n + settings.pd + 1;
   Matrix a = rbf_system_matrix(settings, t, n);
   if (gauss_jordan_invert(a, k) != 1) return false;
-  coefficients_from_inverse(a, k, settings.pd, points, n, coefficients);
+  store_inverse_columns(a, k, settings.pd, n, columns);
+  return true;
+}
+
+void rbf_coefficients_from_columns(const WeightTable& columns, const PlanarPoint* points,
+                                   RbfCoefficient* coefficients) {
+  std::vector<PlanarPoint> sums(static_cast<std::size_t>(columns.results));
+  apply_weight_table(columns, points, sums.data());
+  for (int k = 0; k < columns.results; ++k)
+    coefficients[k] =
+        RbfCoefficient{sums[static_cast<std::size_t>(k)].x, sums[static_cast<std::size_t>(k)].y};
+}
+
+// A failed solve never reaches the coefficients.
+bool rbf_solve(const RbfSettings& settings, const PlanarPoint* points, const double* t, int n,
+               RbfCoefficient* coefficients) {
+  WeightTable columns;
+  if (!rbf_inverse_columns(settings, t, n, columns)) return false;
+  rbf_coefficients_from_columns(columns, points, coefficients);
   return true;
 }
 
@@ -117,6 +138,19 @@ bool rbf_samples(const RbfSettings& settings, const RbfCoefficient* coefficients
   for (int k = 0; k <= segments; ++k)
     out[k] = rbf_evaluate(settings, coefficients, u, m,
                           curve_sample_parameter(first, last, k, segments));
+  return true;
+}
+
+bool rbf_curve_weights(const RbfSettings& settings, const double* u, int m, int segments,
+                       WeightTable& table) {
+  if (m < 1 || settings.pd < 0 || segments < 1) return false;
+  const int terms = m + settings.pd + 1;
+  shape_weight_table(table, terms, segments + 1);
+  for (int k = 0; k <= segments; ++k) {
+    const double s = curve_sample_parameter(u[0], u[m - 1], k, segments);
+    for (int term = 0; term < terms; ++term)
+      weight_row(table, term)[k] = rbf_term_weight(settings, u, term, s);
+  }
   return true;
 }
 
