@@ -1,6 +1,8 @@
 #include "curves/rbf_curve.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -19,8 +21,32 @@ std::uint64_t bits_of(double v) {
   return bits;
 }
 
+// 1-based access to 0-based row-major cells, as a Matrix gives it:
+// a[i][j] is cells[(i - 1) stride + j - 1].
+class OneBasedCells {
+ public:
+  class Row {
+   public:
+    explicit Row(double* first) : first_(first) {}
+    double& operator[](int j) const { return first_[j - 1]; }
+
+   private:
+    double* first_;
+  };
+
+  OneBasedCells(double* cells, int stride) : cells_(cells), stride_(stride) {}
+  Row operator[](int i) const {
+    return Row(cells_ + static_cast<std::ptrdiff_t>(i - 1) * static_cast<std::ptrdiff_t>(stride_));
+  }
+
+ private:
+  double* cells_;
+  int stride_;
+};
+
 // The top-right block P^T and the bottom-left block P share their values.
-void fill_polynomial_blocks(Matrix& a, const double* t, int count, int pd) {
+template <typename Rows>
+void fill_polynomial_blocks(Rows& a, const double* t, int count, int pd) {
   for (int i = 1; i <= count; ++i) {
     for (int j = 1; j <= pd + 1; ++j) {
       const double power = std::pow(t[i - 1], static_cast<double>(j - 1));
@@ -36,7 +62,8 @@ void fill_polynomial_blocks(Matrix& a, const double* t, int count, int pd) {
 // difference equal in every bit to the previous one reuses its value. Uniform
 // parameter values (multiples of a power of two) give one distinct difference
 // per diagonal, so a drag evaluates phi n times instead of n^2.
-void fill_basis_block(Matrix& a, const RbfSettings& settings, const double* t, int count) {
+template <typename Rows>
+void fill_basis_block(Rows& a, const RbfSettings& settings, const double* t, int count) {
   const int offset = settings.pd + 1;
   const double at_zero = basis_value(settings, 0.0);
   for (int i = 1; i <= count; ++i) a[offset + i][offset + i] = at_zero;
@@ -81,6 +108,17 @@ Matrix rbf_system_matrix(const RbfSettings& settings, const double* t, int count
   fill_polynomial_blocks(a, t, count, settings.pd);
   fill_basis_block(a, settings, t, count);
   return a;
+}
+
+void rbf_system_cells(const RbfSettings& settings, const double* t, int count, double* cells,
+                      int stride) {
+  const int k = count + settings.pd + 1;
+  for (int i = 0; i < k; ++i)
+    std::fill(cells + static_cast<std::ptrdiff_t>(i) * stride,
+              cells + static_cast<std::ptrdiff_t>(i) * stride + k, 0.0);
+  OneBasedCells a(cells, stride);
+  fill_polynomial_blocks(a, t, count, settings.pd);
+  fill_basis_block(a, settings, t, count);
 }
 
 // The system is inverted without the identity right-hand sides: only the

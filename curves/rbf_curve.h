@@ -23,6 +23,12 @@ namespace curvix {
 // Requires settings.pd >= 0.
 Matrix rbf_system_matrix(const RbfSettings& settings, const double* t, int count);
 
+// The same K x K system into caller-owned cells, 0-based row-major: element
+// (i, j) of the 1-based matrix at cells[(i - 1) stride + j - 1], the same
+// values computed the same way. Requires settings.pd >= 0 and stride >= K.
+void rbf_system_cells(const RbfSettings& settings, const double* t, int count, double* cells,
+                      int stride);
+
 // The last n columns of the inverse of the system over t[0..n-1], as the
 // weights of the points in the K coefficients: row j of `columns` holds column
 // pd + 2 + j (1-based) of the inverse, rows 1..K of it, in coefficient order.

@@ -11,4 +11,8 @@ namespace curvix {
 // errors of its data: above 1e12 about 12 of a double's 16 digits are at risk.
 double norm_1(const Matrix& a, int n);
 
+// The same norm, summed in the same order, of the n x n matrix whose element
+// (i, j), 0-based, is cells[i * stride + j].
+double norm_1(const double* cells, int n, int stride);
+
 }  // namespace curvix
