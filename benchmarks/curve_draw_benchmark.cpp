@@ -87,6 +87,24 @@ void BM_lagrange_samples(benchmark::State& state) {
   gl_recorder::set_recording(true);
 }
 
+// Building the Lagrange curve's weight table on one vector path, as the first
+// redisplay after a change of the parameter values does.
+void BM_lagrange_weights(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  const auto isa = static_cast<curvix::VectorIsa>(state.range(1));
+  if (!curvix::vector_isa_available(isa)) {
+    state.SkipWithError("vector path not available on this processor");
+    return;
+  }
+  set_up_polygon(n);
+  curvix::WeightTable table;
+  for (auto _ : state) {
+    curvix::lagrange_weights(&app.knots[1], n, CURVE_SEGMENTS, table, isa);
+    benchmark::DoNotOptimize(table.weights.data());
+  }
+  gl_recorder::set_recording(true);
+}
+
 void point_counts(benchmark::internal::Benchmark* b) {
   b->Arg(10)->Arg(50)->Arg(100)->Arg(200)->Unit(benchmark::kMillisecond);
 }
@@ -101,5 +119,9 @@ BENCHMARK(BM_draw<draw_bezier_curve_plain>)->Name("draw_bezier_curve_plain")->Ap
 BENCHMARK(BM_draw<draw_bezier_curve>)->Name("draw_bezier_curve")->Apply(point_counts);
 BENCHMARK(BM_lagrange_samples)
     ->Name("lagrange_samples")
+    ->ArgsProduct({{200}, {curvix::VECTOR_BASELINE, curvix::VECTOR_AVX2, curvix::VECTOR_AVX512}})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_lagrange_weights)
+    ->Name("lagrange_weights")
     ->ArgsProduct({{200}, {curvix::VECTOR_BASELINE, curvix::VECTOR_AVX2, curvix::VECTOR_AVX512}})
     ->Unit(benchmark::kMillisecond);

@@ -87,17 +87,10 @@ void fill_basis_block(Rows& a, const RbfSettings& settings, const double* t, int
 // it: the weights of point j in the K coefficients.
 void store_inverse_columns(const Matrix& inverse, int k_end, int pd, int n, WeightTable& columns) {
   shape_weight_table(columns, n, k_end);
-  for (int k = 1; k <= k_end; ++k) {
-    const double* row = inverse[k];
-    for (int j = 1; j <= n; ++j) weight_row(columns, j - 1)[k - 1] = row[pd + 1 + j];
+  for (int j = 1; j <= n; ++j) {
+    double* column = weight_row(columns, j - 1);
+    for (int k = 1; k <= k_end; ++k) column[k - 1] = inverse[k][pd + 1 + j];
   }
-}
-
-// The weight of term `term` (0..pd: the powers, then the translates) at s,
-// as rbf_evaluate forms it.
-double rbf_term_weight(const RbfSettings& settings, const double* u, int term, double s) {
-  if (term <= settings.pd) return std::pow(s, static_cast<double>(term));
-  return basis_value(settings, s - u[term - settings.pd - 1]);
 }
 
 }  // namespace
@@ -184,10 +177,20 @@ bool rbf_curve_weights(const RbfSettings& settings, const double* u, int m, int 
   if (m < 1 || settings.pd < 0 || segments < 1) return false;
   const int terms = m + settings.pd + 1;
   shape_weight_table(table, terms, segments + 1);
-  for (int k = 0; k <= segments; ++k) {
-    const double s = curve_sample_parameter(u[0], u[m - 1], k, segments);
-    for (int term = 0; term < terms; ++term)
-      weight_row(table, term)[k] = rbf_term_weight(settings, u, term, s);
+  std::vector<double> samples(static_cast<std::size_t>(segments) + 1);
+  for (int k = 0; k <= segments; ++k)
+    samples[static_cast<std::size_t>(k)] = curve_sample_parameter(u[0], u[m - 1], k, segments);
+  // Row by row, so the table is written in the order it is stored; each
+  // weight as rbf_evaluate forms it.
+  for (int power = 0; power <= settings.pd; ++power) {
+    double* row = weight_row(table, power);
+    for (int k = 0; k <= segments; ++k)
+      row[k] = std::pow(samples[static_cast<std::size_t>(k)], static_cast<double>(power));
+  }
+  for (int i = 0; i < m; ++i) {
+    double* row = weight_row(table, settings.pd + 1 + i);
+    for (int k = 0; k <= segments; ++k)
+      row[k] = basis_value(settings, samples[static_cast<std::size_t>(k)] - u[i]);
   }
   return true;
 }

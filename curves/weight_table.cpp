@@ -81,17 +81,9 @@ void shape_weight_table(WeightTable& table, int terms, int results) {
   table.terms = terms;
   table.results = results;
   table.stride = (results + WEIGHT_ROW_BLOCK - 1) / WEIGHT_ROW_BLOCK * WEIGHT_ROW_BLOCK;
-  table.weights.assign(at(terms, table.stride), 0.0);
-}
-
-double* weight_row(WeightTable& table, int term) {
-  assert(term >= 0 && term < table.terms);
-  return table.weights.data() + at(term, table.stride);
-}
-
-const double* weight_row(const WeightTable& table, int term) {
-  assert(term >= 0 && term < table.terms);
-  return table.weights.data() + at(term, table.stride);
+  table.weights.resize(at(terms, table.stride));
+  for (int i = 0; i < terms; ++i)
+    std::fill(weight_row(table, i) + results, weight_row(table, i) + table.stride, 0.0);
 }
 
 void apply_weight_table(const WeightTable& table, const PlanarPoint* values, PlanarPoint* out,

@@ -14,6 +14,7 @@
 // vector lanes. The padding past `results` holds weights whose sums are
 // never read.
 
+#include <cstddef>
 #include <vector>
 
 #include "curves/planar_point.h"
@@ -30,14 +31,22 @@ struct WeightTable {
   std::vector<double> weights;  // terms x stride, weight(i, r) at i * stride + r
 };
 
-// Gives the table terms x results weights (terms, results >= 0), all 0.0.
-// Storage already large enough is kept, so a table rebuilt at the same size
-// allocates nothing.
+// Gives the table terms x results weights (terms, results >= 0) for the
+// caller to write, every one of them: they are left as the storage held them.
+// The padding is set to 0.0. Storage already large enough is kept, so a table
+// rebuilt at the same size allocates nothing and writes each weight once.
 void shape_weight_table(WeightTable& table, int terms, int results);
 
 // The weights of term i (0 <= i < terms), one per result and the padding.
-double* weight_row(WeightTable& table, int term);
-const double* weight_row(const WeightTable& table, int term);
+// Inline: the kernels that fill a table call it in their innermost loops.
+inline double* weight_row(WeightTable& table, int term) {
+  return table.weights.data() +
+         static_cast<std::size_t>(term) * static_cast<std::size_t>(table.stride);
+}
+inline const double* weight_row(const WeightTable& table, int term) {
+  return table.weights.data() +
+         static_cast<std::size_t>(term) * static_cast<std::size_t>(table.stride);
+}
 
 // out[r] for r = 0..results-1 as described above, from values[0 .. terms-1].
 // `isa` selects the lane width; every width gives the same bits (an
