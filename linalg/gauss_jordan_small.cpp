@@ -7,15 +7,20 @@
 #include <utility>
 
 #include "linalg/gauss_jordan_solve.h"
+#include "linalg/vector_lanes.h"
+
+// The vector helpers pass and return 16-byte vectors between always-inlined
+// functions; GCC's note on their ABI concerns calls that never remain.
+#pragma GCC diagnostic ignored "-Wpsabi"
 
 namespace curvix {
 
 // The textbook passes (see tests/linalg/plain_gauss_jordan_solve.h) with two
 // savings that change no operation on an element:
-// - The search visits only the rows and columns without a pivot, kept in
-//   increasing order: the textbook skips the others element by element. A
-//   column is chosen only while it has no pivot, so no count exceeds 1 and the
-//   textbook's test for a doubly chosen column cannot fire.
+// - The search finds the textbook's element from each row's largest candidate
+//   (see search_pivot), as gauss_jordan_invert does. A column is chosen only
+//   while it has no pivot, so no pivot count exceeds 1 and the textbook's test
+//   for a doubly chosen column cannot fire: a flag per index is enough.
 // - Orders up to SPECIALISED_MAX are compiled for their own size, so the
 //   short loops over a row unroll; larger ones share one loop.
 
@@ -46,62 +51,92 @@ class SmallMatrix {
   int stride_;
 };
 
-// The rows and columns still without a pivot, in increasing order.
-class FreeIndices {
- public:
-  explicit FreeIndices(int n) : count_(n) {
-    for (int i = 0; i < n; ++i) index_[static_cast<std::size_t>(i)] = i;
-  }
-  int count() const { return count_; }
-  int operator[](int k) const { return index_[static_cast<std::size_t>(k)]; }
-  void remove(int value) {
-    int k = 0;
-    while (index_[static_cast<std::size_t>(k)] != value) ++k;
-    for (; k + 1 < count_; ++k)
-      index_[static_cast<std::size_t>(k)] = index_[static_cast<std::size_t>(k + 1)];
-    --count_;
-  }
+// Which indices already hold a pivot: the textbook skips those rows (a row
+// whose own column was chosen) and those columns.
+using Pivoted = std::array<bool, SMALL_SYSTEM_MAX>;
 
- private:
-  std::array<int, SMALL_SYSTEM_MAX> index_;
-  int count_;
-};
-
-// The textbook's choice: the last element, in row-major order over the free
-// rows and columns, whose magnitude is >= the largest so far (a NaN never
-// is). False when none qualifies.
-bool search_pivot(const SmallMatrix& a, const FreeIndices& free, int& p, int& q) {
-  double largest = 0.0;
-  bool found = false;
-  for (int jj = 0; jj < free.count(); ++jj) {
-    const double* row = a.row(free[jj]);
-    for (int kk = 0; kk < free.count(); ++kk) {
-      const double magnitude = std::fabs(row[free[kk]]);
-      if (magnitude >= largest) {
-        largest = magnitude;
-        p = free[jj];
-        q = free[kk];
-        found = true;
-      }
-    }
+// The largest magnitude over the row's columns without a pivot, NaN never
+// winning; -1 when the row offers no candidate.
+template <typename Order>
+double row_largest(const double* row, Order order, const Pivoted& pivoted) {
+  double largest = -1.0;
+  for (int k = 0; k < order.value(); ++k) {
+    const double magnitude = std::fabs(row[k]);
+    if (!pivoted[static_cast<std::size_t>(k)] && magnitude > largest) largest = magnitude;
   }
-  return found;
+  return largest;
 }
 
-// Scales pivot row q and eliminates column q from every other row.
+// The textbook keeps the last element, in row-major order over the rows and
+// columns without a pivot, whose magnitude is >= the largest so far (starting
+// from 0.0; a NaN never is): the last occurrence of the largest magnitude. So:
+// the last row whose largest is the overall largest, then the last column in
+// it holding that magnitude. False when no element qualifies.
+template <typename Order>
+bool search_pivot(const SmallMatrix& a, Order order, const Pivoted& pivoted, int& p, int& q) {
+  const int n = order.value();
+  double largest = 0.0;
+  int row_of = -1;
+  for (int j = 0; j < n; ++j) {
+    if (pivoted[static_cast<std::size_t>(j)]) continue;
+    const double candidate = row_largest(a.row(j), order, pivoted);
+    if (candidate >= largest) {
+      largest = candidate;
+      row_of = j;
+    }
+  }
+  if (row_of < 0) return false;
+  const double* row = a.row(row_of);
+  for (int k = n - 1; k >= 0; --k) {
+    if (!pivoted[static_cast<std::size_t>(k)] && std::fabs(row[k]) == largest) {
+      p = row_of;
+      q = k;
+      return true;
+    }
+  }
+  return false;
+}
+
+// row[l] = row[l] - scaled[l] * f for l = 0..n-1, two elements per vector.
+// The product keeps the pivot row's element as its first operand, as the
+// solver's kernels do (vector_lanes.h), so a NaN result has their bits; an
+// odd last element goes through the same vector operations alone.
+template <typename Order>
+[[gnu::always_inline]] inline void eliminate_row(double* row, const double* scaled, double f,
+                                                 Order order) {
+  const int n = order.value();
+  const Lanes<2> factor = broadcast<2>(f);
+  int l = 0;
+  for (; l + 2 <= n; l += 2)
+    store_lanes<2>(row + l,
+                   load_lanes<2>(row + l) - ordered_product<2>(load_lanes<2>(scaled + l), factor));
+  if (l < n) {
+    const Lanes<2> last =
+        Lanes<2>{row[l], 0.0} - ordered_product<2>(Lanes<2>{scaled[l], 0.0}, factor);
+    row[l] = last[0];
+  }
+}
+
+// Scales pivot row q and eliminates column q from every other row. The
+// eliminations read a copy of the scaled pivot row, which no elimination
+// writes.
 template <typename Order>
 void eliminate(const SmallMatrix& a, Order order, int q) {
   const int n = order.value();
   double* pivot = a.row(q);
   const double inv = 1.0 / pivot[q];
   pivot[q] = 1.0;
-  for (int l = 0; l < n; ++l) pivot[l] *= inv;
+  std::array<double, SMALL_SYSTEM_MAX> scaled;
+  for (int l = 0; l < n; ++l) {
+    pivot[l] *= inv;
+    scaled[static_cast<std::size_t>(l)] = pivot[l];
+  }
   for (int r = 0; r < n; ++r) {
     if (r == q) continue;
     double* row = a.row(r);
     const double f = row[q];
     row[q] = 0.0;
-    for (int l = 0; l < n; ++l) row[l] -= f * pivot[l];
+    eliminate_row(row, scaled.data(), f, order);
   }
 }
 
@@ -109,14 +144,14 @@ template <typename Order>
 int invert(double* cells, int stride, Order order) {
   const int n = order.value();
   const SmallMatrix a(cells, stride);
-  FreeIndices free(n);
+  Pivoted pivoted{};
   std::array<int, SMALL_SYSTEM_MAX> pivot_row;
   std::array<int, SMALL_SYSTEM_MAX> pivot_col;
   for (int i = 0; i < n; ++i) {
     int p = 0;
     int q = 0;
-    if (!search_pivot(a, free, p, q)) return 0;
-    free.remove(q);
+    if (!search_pivot(a, order, pivoted, p, q)) return 0;
+    pivoted[static_cast<std::size_t>(q)] = true;
     if (p != q) std::swap_ranges(a.row(p), a.row(p) + n, a.row(q));
     pivot_row[static_cast<std::size_t>(i)] = p;
     pivot_col[static_cast<std::size_t>(i)] = q;

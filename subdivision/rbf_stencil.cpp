@@ -28,6 +28,7 @@ void store_stencil_inverse(const Matrix& a, int k, StencilInverse& inverse) {
       inverse[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)] = a[i + 1][j + 1];
 }
 
+static_assert(STENCIL_SYSTEM_MAX <= NORM_CELLS_MAX, "norm_1 sums every stencil system");
 static_assert(STENCIL_SYSTEM_MAX <= SMALL_SYSTEM_MAX,
               "the small solver holds every stencil system");
 
