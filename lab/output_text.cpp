@@ -6,7 +6,7 @@
 namespace curvix {
 
 const char* const TEXT_PRECISION_NOTE =
-    "# numbers rounded to 10 significant digits; --format csv or json gives all 17";
+    "# numbers rounded to 10 significant digits; --format csv or json gives them exactly";
 
 namespace {
 
