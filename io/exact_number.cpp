@@ -11,7 +11,7 @@ namespace curvix {
 namespace {
 
 constexpr int MAX_SIGNIFICANT_DIGITS = 17;  // enough for every double to read back unchanged
-constexpr int NUMBER_TEXT_SIZE = 64;        // the longest shortest text is 24 characters
+constexpr int NUMBER_TEXT_SIZE = 64;        // printf's work space; the texts need 24 characters
 
 // Decimal digits[0..count-1] times 10^(exponent - count + 1); the shortest
 // round-trip digits of a finite |value| > 0 have no trailing zero.
@@ -115,14 +115,19 @@ std::string exact_number_by_printf(double value) {
   return sign + scientific;
 }
 
-std::string exact_number(double value) {
+int write_exact_number(double value, char* text) {
 #if defined(__cpp_lib_to_chars)
-  char text[NUMBER_TEXT_SIZE];
-  const std::to_chars_result written = std::to_chars(text, text + sizeof text, value);
-  return std::string(text, written.ptr);
+  return static_cast<int>(std::to_chars(text, text + EXACT_NUMBER_MAX, value).ptr - text);
 #else
-  return exact_number_by_printf(value);
+  const std::string written = exact_number_by_printf(value);
+  std::memcpy(text, written.data(), written.size());
+  return static_cast<int>(written.size());
 #endif
+}
+
+std::string exact_number(double value) {
+  char text[EXACT_NUMBER_MAX];
+  return std::string(text, static_cast<std::size_t>(write_exact_number(value, text)));
 }
 
 }  // namespace curvix

@@ -15,6 +15,13 @@ namespace curvix {
 // "-inf", "nan" and "-nan".
 std::string exact_number(double value);
 
+constexpr int EXACT_NUMBER_MAX = 32;  // characters: room for every exact_number text
+
+// The text of exact_number(value) written at `text`, which has room for
+// EXACT_NUMBER_MAX characters, with no terminator; returns its length. For
+// documents of many numbers: nothing is allocated.
+int write_exact_number(double value, char* text);
+
 // The same text made with printf and strtod alone, for standard libraries
 // without a floating-point std::to_chars (Emscripten's): exact_number uses it
 // there, so that the page writes what the desktop writes.
