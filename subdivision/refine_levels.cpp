@@ -39,8 +39,8 @@ class ConditionWatch : public StencilObserver {
   double worst_ = 0.0;
 };
 
-// A thread costs tens of microseconds to start; a block of stencils smaller
-// than this would not repay it (an RBF stencil takes well under a microsecond).
+// A thread costs tens of microseconds to start; a block of RBF stencils
+// smaller than this would not repay it (one takes about half a microsecond).
 constexpr int MIN_STENCILS_PER_THREAD = 1024;
 
 // One contiguous block of a level's stencils and what it ended with.
@@ -79,7 +79,11 @@ RefineResult refine_level_split(const PlanarPoint* from, const double* t, int si
                                 const LevelSettings& level, bool measure_condition, int threads,
                                 StencilScratch& scratch, ExtraScratches& extra,
                                 double& worst_condition, PlanarPoint* out) {
-  std::vector<StencilBlock> blocks = split_level(size, threads, scratch, extra);
+  // A four-point stencil is a handful of products: a level of them is over
+  // before a second thread would have started.
+  const bool worth_splitting = is_rbf_scheme(level.subdivision.scheme);
+  std::vector<StencilBlock> blocks =
+      split_level(size, worth_splitting ? threads : 1, scratch, extra);
   const auto run = [&](StencilBlock& block) {
     block.result =
         refine_stencils(from, t, size, level.h, level.subdivision, block.first, block.last,
