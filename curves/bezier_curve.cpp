@@ -54,11 +54,10 @@ bool bezier_weights(int m, int segments, WeightTable& table) {
   if (m < 1 || segments < 1) return false;
   shape_weight_table(table, m, segments + 1);
   const std::vector<double> binomials = binomials_of_degree(m);
-  for (int i = 0; i < m; ++i) {
-    double* row = weight_row(table, i);
-    for (int k = 0; k <= segments; ++k)
-      row[k] =
-          bernstein_weight(binomials[static_cast<std::size_t>(i)], sample_u(k, segments), i, m);
+  for (int k = 0; k <= segments; ++k) {
+    const double u = sample_u(k, segments);
+    for (int i = 0; i < m; ++i)
+      weight_row(table, i)[k] = bernstein_weight(binomials[static_cast<std::size_t>(i)], u, i, m);
   }
   return true;
 }
