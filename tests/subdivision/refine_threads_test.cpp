@@ -7,10 +7,12 @@
 
 #include <cmath>
 #include <cstring>
+#include <iostream>
 #include <string>
 #include <vector>
 
 #include "subdivision/refine_levels.h"
+#include "thread_counts.h"
 
 namespace {
 
@@ -94,6 +96,8 @@ LevelSettings settings_for(curvix::SchemeKind scheme, bool stationary) {
 }
 
 TEST(RefineThreads, EveryThreadCountGivesTheObservedSerialBits) {
+  if (tests_run_one_thread())
+    std::cout << "[ NOTE     ] one thread only: CURVIX_TESTS_ONE_THREAD\n";
   const std::vector<double> t = irregular_values(POLYGON_SIZE);
   for (const curvix::SchemeKind scheme :
        {curvix::SCHEME_RBF4, curvix::SCHEME_RBF6, curvix::SCHEME_NR4})
@@ -107,7 +111,7 @@ TEST(RefineThreads, EveryThreadCountGivesTheObservedSerialBits) {
       }
       const std::string what =
           std::string(curvix::scheme_info(scheme).label) + (stationary ? ", stationary" : "");
-      for (const int threads : {1, 2, 3, 8})
+      for (const int threads : test_thread_counts())
         expect_same_run(observed, refine(first, t, threads),
                         what + ", " + std::to_string(threads) + " threads");
     }
@@ -125,7 +129,7 @@ TEST(RefineThreads, ARefusalNamesTheFirstFailingStencilForAnyThreadCount) {
     ASSERT_FALSE(observed.result.refined);
     EXPECT_EQ(observed.result.failed_level, 1);
     EXPECT_EQ(observed.result.failed_stencil, repeats.front() - 1);
-    for (const int threads : {1, 2, 3})
+    for (const int threads : test_thread_counts())
       expect_same_run(observed, refine(first, t, threads),
                       "repeat at " + std::to_string(repeats.front()) + ", " +
                           std::to_string(threads) + " threads");
