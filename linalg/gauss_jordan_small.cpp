@@ -7,11 +7,6 @@
 #include <utility>
 
 #include "linalg/gauss_jordan_solve.h"
-#include "linalg/vector_lanes.h"
-
-// The vector helpers pass and return 16-byte vectors between always-inlined
-// functions; GCC's note on their ABI concerns calls that never remain.
-#pragma GCC diagnostic ignored "-Wpsabi"
 
 namespace curvix {
 
@@ -97,46 +92,21 @@ bool search_pivot(const SmallMatrix& a, Order order, const Pivoted& pivoted, int
   return false;
 }
 
-// row[l] = row[l] - scaled[l] * f for l = 0..n-1, two elements per vector.
-// The product keeps the pivot row's element as its first operand, as the
-// solver's kernels do (vector_lanes.h), so a NaN result has their bits; an
-// odd last element goes through the same vector operations alone.
-template <typename Order>
-[[gnu::always_inline]] inline void eliminate_row(double* row, const double* scaled, double f,
-                                                 Order order) {
-  const int n = order.value();
-  const Lanes<2> factor = broadcast<2>(f);
-  int l = 0;
-  for (; l + 2 <= n; l += 2)
-    store_lanes<2>(row + l,
-                   load_lanes<2>(row + l) - ordered_product<2>(load_lanes<2>(scaled + l), factor));
-  if (l < n) {
-    const Lanes<2> last =
-        Lanes<2>{row[l], 0.0} - ordered_product<2>(Lanes<2>{scaled[l], 0.0}, factor);
-    row[l] = last[0];
-  }
-}
-
-// Scales pivot row q and eliminates column q from every other row. The
-// eliminations read a copy of the scaled pivot row, which no elimination
-// writes.
+// Scales pivot row q and eliminates column q from every other row, element
+// by element in the textbook's order.
 template <typename Order>
 void eliminate(const SmallMatrix& a, Order order, int q) {
   const int n = order.value();
   double* pivot = a.row(q);
   const double inv = 1.0 / pivot[q];
   pivot[q] = 1.0;
-  std::array<double, SMALL_SYSTEM_MAX> scaled;
-  for (int l = 0; l < n; ++l) {
-    pivot[l] *= inv;
-    scaled[static_cast<std::size_t>(l)] = pivot[l];
-  }
+  for (int l = 0; l < n; ++l) pivot[l] *= inv;
   for (int r = 0; r < n; ++r) {
     if (r == q) continue;
     double* row = a.row(r);
     const double f = row[q];
     row[q] = 0.0;
-    eliminate_row(row, scaled.data(), f, order);
+    for (int l = 0; l < n; ++l) row[l] -= f * pivot[l];
   }
 }
 
