@@ -1,13 +1,13 @@
 #include "app/bezier_drawing.h"
 
 #include "app/app_state.h"
+#include "app/kept_curve_weights.h"
 #include "app/planar_buffer.h"
-#include "curves/bezier_curve.h"
 
 void draw_bezier_curve() {
   const int n = app.points.count;
   if (!curve_drawable(n)) return;
   curvix::PlanarPoint* samples = curve_sample_buffer();
-  curvix::bezier_samples(planar_points(app.points), n, CURVE_SEGMENTS, samples);
+  curvix::apply_weight_table(kept_bezier_weights(n), planar_points(app.points), samples);
   draw_curve_strip(samples, CURVE_SAMPLES);
 }

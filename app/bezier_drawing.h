@@ -1,6 +1,7 @@
 #pragma once
 // The Bezier curve with the working points as control polygon, as the program
-// draws it: curvix::bezier_samples of app.points.
+// draws it: the kept weights of the point count (kept_curve_weights.h)
+// applied to app.points, the bits of curvix::bezier_samples.
 
 #include "app/curve_strip.h"
 

@@ -1,6 +1,7 @@
 #pragma once
 // The Lagrange curve of the working points at their parameter values, as the
-// program draws it: curvix::lagrange_samples of app.points at app.knots.
+// program draws it: the kept weights of app.knots (kept_curve_weights.h)
+// applied to app.points, the bits of curvix::lagrange_samples.
 
 #include "app/curve_strip.h"
 

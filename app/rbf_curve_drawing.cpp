@@ -1,7 +1,11 @@
 #include "app/rbf_curve_drawing.h"
 
+#include <array>
+
 #include "app/app_settings.h"
 #include "app/app_state.h"
+#include "app/kept_curve_weights.h"
+#include "app/kept_rbf_inverse.h"
 #include "app/planar_buffer.h"
 #include "curves/rbf_curve.h"
 
@@ -12,8 +16,21 @@ bool fits_table(int count, int pd) {
   return pd >= 0 && pd <= MAX_POINTS - 1 - count;
 }
 
+// The first `count` coefficients as the values of a weight table.
+const curvix::PlanarPoint* coefficient_values(int count) {
+  static std::array<curvix::PlanarPoint, MAX_POINTS> values;
+  for (int k = 0; k < count; ++k) {
+    const RbfCoefficient& c = app.rbf_coefficients[static_cast<std::size_t>(k)];
+    values[static_cast<std::size_t>(k)] = curvix::PlanarPoint{c.x, c.y};
+  }
+  return values.data();
+}
+
 }  // namespace
 
+// The inverse is kept between solves (kept_rbf_inverse.h): a solve whose
+// parameter values, count and settings are those of the last one only forms
+// the sums over the points, with the bits of a solve from scratch.
 void rbf_solve() {
   const int count = app.points.count;
   if (count > MAX_CURVE_POINTS) return;
@@ -21,8 +38,11 @@ void rbf_solve() {
     app.rbf_coefficients_valid = false;
     return;
   }
-  app.rbf_coefficients_valid = curvix::rbf_solve(app_rbf_settings(), planar_points(app.points),
-                                                 &app.knots[1], count, app.rbf_coefficients.data());
+  const curvix::WeightTable* inverse = kept_rbf_inverse(app_rbf_settings(), &app.knots[1], count);
+  app.rbf_coefficients_valid = inverse != nullptr;
+  if (inverse != nullptr)
+    curvix::rbf_coefficients_from_columns(*inverse, planar_points(app.points),
+                                          app.rbf_coefficients.data());
 }
 
 void draw_rbf_curve() {
@@ -30,8 +50,9 @@ void draw_rbf_curve() {
   // one; the evaluation must still stay inside the table.
   const int count = app.points.count;
   if (!curve_drawable(count) || !app.rbf_coefficients_valid || !fits_table(count, app.pd)) return;
+  const curvix::WeightTable& weights =
+      kept_rbf_curve_weights(app_rbf_settings(), &app.knots[1], count);
   curvix::PlanarPoint* samples = curve_sample_buffer();
-  curvix::rbf_samples(app_rbf_settings(), app.rbf_coefficients.data(), &app.knots[1], count,
-                      CURVE_SEGMENTS, samples);
+  curvix::apply_weight_table(weights, coefficient_values(weights.terms), samples);
   draw_curve_strip(samples, CURVE_SAMPLES);
 }

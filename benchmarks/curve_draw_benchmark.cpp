@@ -87,6 +87,47 @@ void BM_lagrange_samples(benchmark::State& state) {
   gl_recorder::set_recording(true);
 }
 
+// Building the Lagrange curve's weight table on one vector path, as the first
+// redisplay after a change of the parameter values does.
+void BM_lagrange_weights(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  const auto isa = static_cast<curvix::VectorIsa>(state.range(1));
+  if (!curvix::vector_isa_available(isa)) {
+    state.SkipWithError("vector path not available on this processor");
+    return;
+  }
+  set_up_polygon(n);
+  curvix::WeightTable table;
+  for (auto _ : state) {
+    curvix::lagrange_weights(&app.knots[1], n, CURVE_SEGMENTS, table, isa);
+    benchmark::DoNotOptimize(table.weights.data());
+  }
+  gl_recorder::set_recording(true);
+}
+
+// The Bezier curve from scratch, and its weight table alone, at n points.
+void BM_bezier_samples(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  set_up_polygon(n);
+  std::array<curvix::PlanarPoint, CURVE_SAMPLES> samples;
+  for (auto _ : state) {
+    curvix::bezier_samples(planar_points(app.points), n, CURVE_SEGMENTS, samples.data());
+    benchmark::DoNotOptimize(samples.data());
+  }
+  gl_recorder::set_recording(true);
+}
+
+void BM_bezier_weights(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  set_up_polygon(n);
+  curvix::WeightTable table;
+  for (auto _ : state) {
+    curvix::bezier_weights(n, CURVE_SEGMENTS, table);
+    benchmark::DoNotOptimize(table.weights.data());
+  }
+  gl_recorder::set_recording(true);
+}
+
 void point_counts(benchmark::internal::Benchmark* b) {
   b->Arg(10)->Arg(50)->Arg(100)->Arg(200)->Unit(benchmark::kMillisecond);
 }
@@ -103,3 +144,9 @@ BENCHMARK(BM_lagrange_samples)
     ->Name("lagrange_samples")
     ->ArgsProduct({{200}, {curvix::VECTOR_BASELINE, curvix::VECTOR_AVX2, curvix::VECTOR_AVX512}})
     ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_lagrange_weights)
+    ->Name("lagrange_weights")
+    ->ArgsProduct({{200}, {curvix::VECTOR_BASELINE, curvix::VECTOR_AVX2, curvix::VECTOR_AVX512}})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_bezier_samples)->Name("bezier_samples")->Arg(200)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_bezier_weights)->Name("bezier_weights")->Arg(200)->Unit(benchmark::kMillisecond);

@@ -1,12 +1,14 @@
 // Whole per-event paths at the program's limits, against the GL stand-in with
 // recording off: one drag motion event with a curve shown at N = 200 (the
-// solve in the motion callback plus the whole redisplay), and one subdivision
-// command from 250 to 500 points with each scheme. Each runs twice: with the
-// widest vectors this processor has, and on the portable path alone (the
-// baseline width every processor has), as on an ARM machine or in a browser.
+// solve in the motion callback plus the whole redisplay), the same event as
+// the first after an input of the kept tables changed (they are rebuilt in
+// full), and one subdivision command from 250 to 500 points with each scheme. Each runs twice: with
+// the widest vectors this processor has, and on the portable path alone (the baseline width every
+// processor has), as on an ARM machine or in a browser.
 
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <string>
 
 #include "app/app_state.h"
@@ -48,6 +50,13 @@ class VectorPath {
   bool portable_;
 };
 
+const char* curve_name(std::int64_t mode) {
+  return mode == CURVE_LAGRANGE ? "lagrange"
+         : mode == CURVE_BEZIER ? "bezier"
+         : mode == CURVE_RBF    ? "rbf"
+                                : "none";
+}
+
 // One motion event of a drag of point 100 and the redisplay it asks for.
 void BM_DragMotionEvent(benchmark::State& state) {
   const VectorPath path(state);
@@ -61,12 +70,33 @@ void BM_DragMotionEvent(benchmark::State& state) {
     on_display();
     ++step;
   }
-  state.SetLabel(path.label(state.range(0) == CURVE_LAGRANGE ? "lagrange"
-                            : state.range(0) == CURVE_BEZIER ? "bezier"
-                            : state.range(0) == CURVE_RBF    ? "rbf"
-                                                             : "none"));
+  state.SetLabel(path.label(curve_name(state.range(0))));
 }
 BENCHMARK(BM_DragMotionEvent)
+    ->ArgsProduct({{CURVE_NONE, CURVE_LAGRANGE, CURVE_BEZIER, CURVE_RBF}, {WIDEST, PORTABLE}})
+    ->Unit(benchmark::kMillisecond);
+
+// The first motion event after the point count changed (199 and 200 points in
+// turn, the change itself untimed): every kept table is built afresh, the
+// inverse in the motion callback, the curve's weights in the redisplay.
+void BM_FirstMotionAfterInputChange(benchmark::State& state) {
+  const VectorPath path(state);
+  set_up_polygon(MAX_CURVE_POINTS);
+  app.curve_mode = static_cast<CurveMode>(state.range(0));
+  app.selected = 100;
+  app.dragging = true;
+  int step = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    app.points.count = MAX_CURVE_POINTS - step % 2;
+    state.ResumeTiming();
+    on_motion(300 + step % 50, 200 + step % 30);
+    on_display();
+    ++step;
+  }
+  state.SetLabel(path.label(curve_name(state.range(0))));
+}
+BENCHMARK(BM_FirstMotionAfterInputChange)
     ->ArgsProduct({{CURVE_NONE, CURVE_LAGRANGE, CURVE_BEZIER, CURVE_RBF}, {WIDEST, PORTABLE}})
     ->Unit(benchmark::kMillisecond);
 

@@ -1,6 +1,8 @@
 // curvix-lab's refinement: a polygon refined 10 levels per scheme (RBF in
-// stationary mode) at three sizes, to see the cost grow with the points; and
-// the whole refine command, reading its input and writing csv.
+// stationary mode) at three sizes, to see the cost grow with the points, on
+// one thread and on one per core; and the whole refine command, reading its
+// input and writing csv. Wall-clock time: the work of the other threads is
+// not the main thread's CPU time.
 
 #include <benchmark/benchmark.h>
 
@@ -16,6 +18,8 @@ namespace {
 
 constexpr unsigned BENCHMARK_SEED = 3112;  // fixed, so every run refines the same polygon
 constexpr int LEVELS = 10;                 // 100 points become 102,400
+constexpr int ONE_THREAD = 1;              // threads argument: the calling thread alone
+constexpr int ONE_PER_CORE = 0;            // threads argument: the companion's default
 
 std::vector<curvix::PlanarPoint> random_polygon(int n) {
   std::mt19937 rng(BENCHMARK_SEED);
@@ -32,6 +36,7 @@ void BM_lab_refine(benchmark::State& state) {
   request.first.subdivision.scheme = static_cast<curvix::SchemeKind>(state.range(0));
   request.first.stationary = true;
   request.levels = LEVELS;
+  request.threads = static_cast<int>(state.range(2));
   const std::vector<curvix::PlanarPoint> polygon = random_polygon(static_cast<int>(state.range(1)));
   curvix::Refinement result;
   for (auto _ : state) {
@@ -44,20 +49,24 @@ void BM_lab_refine(benchmark::State& state) {
   state.counters["points"] = static_cast<double>(result.levels.back().size());
 }
 BENCHMARK(BM_lab_refine)
-    ->ArgNames({"scheme", "points"})
+    ->ArgNames({"scheme", "points", "threads"})
     ->ArgsProduct({{curvix::SCHEME_RBF4, curvix::SCHEME_RBF6, curvix::SCHEME_NR4,
                     curvix::SCHEME_DD},
-                   {25, 50, 100}})
+                   {25, 50, 100},
+                   {ONE_THREAD, ONE_PER_CORE}})
+    ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
 
 // `curvix-lab refine --scheme rbf6 --levels 10 --stationary --format csv` on
-// 100 points: parsing, the refinement and 102,400 lines of 17-digit output.
+// 100 points: parsing, the refinement and 102,400 lines of exact numbers; with
+// --threads 1 and with the default, one thread per core.
 void BM_lab_refine_command(benchmark::State& state) {
   std::string input;
   for (const curvix::PlanarPoint& p : random_polygon(100))
     input += std::to_string(p.x) + "," + std::to_string(p.y) + "\n";
-  const std::vector<std::string> args{"refine", "--scheme",     "rbf6",     "--levels",
-                                      "10",     "--stationary", "--format", "csv"};
+  std::vector<std::string> args{"refine", "--scheme",     "rbf6",     "--levels",
+                                "10",     "--stationary", "--format", "csv"};
+  if (state.range(0) == ONE_THREAD) args.insert(args.end(), {"--threads", "1"});
   for (auto _ : state) {
     std::istringstream in(input);
     std::ostringstream out;
@@ -69,6 +78,11 @@ void BM_lab_refine_command(benchmark::State& state) {
     benchmark::DoNotOptimize(out.str().size());
   }
 }
-BENCHMARK(BM_lab_refine_command)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_lab_refine_command)
+    ->ArgName("threads")
+    ->Arg(ONE_THREAD)
+    ->Arg(ONE_PER_CORE)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

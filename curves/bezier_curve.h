@@ -3,6 +3,7 @@
 
 #include "curves/binomial.h"
 #include "curves/planar_point.h"
+#include "curves/weight_table.h"
 
 namespace curvix {
 
@@ -17,5 +18,12 @@ PlanarPoint bezier_evaluate(const PlanarPoint* points, int m, double u);
 // coefficients are formed once instead of once per sample. Returns false and
 // writes nothing unless m >= 1 and segments >= 1.
 bool bezier_samples(const PlanarPoint* points, int m, int segments, PlanarPoint* out);
+
+// The curve's weights at the samples of bezier_samples, for
+// apply_weight_table with the points as values: row i holds w_i at each
+// sample, rounded as bezier_evaluate rounds it, so the sums are its bits.
+// They depend on m and segments alone. Returns false and leaves the table as
+// it was unless m >= 1 and segments >= 1.
+bool bezier_weights(int m, int segments, WeightTable& table);
 
 }  // namespace curvix

@@ -5,6 +5,7 @@
 #include "curves/curve_sampling.h"
 #include "curves/planar_point.h"
 #include "curves/vector_isa.h"
+#include "curves/weight_table.h"
 
 namespace curvix {
 
@@ -24,5 +25,13 @@ PlanarPoint lagrange_evaluate(const PlanarPoint* points, const double* u, int m,
 // nothing unless m >= 1 and segments >= 1.
 bool lagrange_samples(const PlanarPoint* points, const double* u, int m, int segments,
                       PlanarPoint* out, VectorIsa isa = widest_vector_isa());
+
+// The curve's weights at its samples, for apply_weight_table with the points
+// as values: row i holds L_i at each sample of lagrange_samples, the same
+// product in the same order, so the sums are the bits of lagrange_samples.
+// They depend on u[0..m-1] and segments alone. Returns false and leaves the
+// table as it was unless m >= 1 and segments >= 1.
+bool lagrange_weights(const double* u, int m, int segments, WeightTable& table,
+                      VectorIsa isa = widest_vector_isa());
 
 }  // namespace curvix

@@ -14,6 +14,7 @@
 
 #include "curves/planar_point.h"
 #include "curves/rbf_settings.h"
+#include "curves/weight_table.h"
 #include "linalg/matrix.h"
 
 namespace curvix {
@@ -22,10 +23,30 @@ namespace curvix {
 // Requires settings.pd >= 0.
 Matrix rbf_system_matrix(const RbfSettings& settings, const double* t, int count);
 
+// The same K x K system into caller-owned cells, 0-based row-major: element
+// (i, j) of the 1-based matrix at cells[(i - 1) stride + j - 1], the same
+// values computed the same way. Requires settings.pd >= 0 and stride >= K.
+void rbf_system_cells(const RbfSettings& settings, const double* t, int count, double* cells,
+                      int stride);
+
+// The last n columns of the inverse of the system over t[0..n-1], as the
+// weights of the points in the K coefficients: row j of `columns` holds column
+// pd + 2 + j (1-based) of the inverse, rows 1..K of it, in coefficient order.
+// They depend on t[0..n-1] and the settings alone. Returns false, the table
+// then unspecified, when pd < 0 or the solver finds the system singular.
+bool rbf_inverse_columns(const RbfSettings& settings, const double* t, int n, WeightTable& columns);
+
+// coefficients[0 .. K - 1] from the columns and points[0..n-1]: coefficient k
+// is the sum over j = 0..n-1, in increasing j and from 0.0, of the inverse's
+// element (k, pd + 2 + j) times point j, the solution for the right-hand side
+// of pd + 1 zeros followed by the points.
+void rbf_coefficients_from_columns(const WeightTable& columns, const PlanarPoint* points,
+                                   RbfCoefficient* coefficients);
+
 // Solves the interpolant through points[0..n-1] at t[0..n-1] into
-// coefficients[0 .. n + pd] (the caller's, n + pd + 1 entries). Returns false,
-// leaving the coefficients untouched, when pd < 0 or the solver finds the
-// system singular.
+// coefficients[0 .. n + pd] (the caller's, n + pd + 1 entries): the two
+// functions above. Returns false, leaving the coefficients untouched, when
+// pd < 0 or the solver finds the system singular.
 bool rbf_solve(const RbfSettings& settings, const PlanarPoint* points, const double* t, int n,
                RbfCoefficient* coefficients);
 
@@ -41,5 +62,14 @@ PlanarPoint rbf_evaluate(const RbfSettings& settings, const RbfCoefficient* coef
 // and segments >= 1.
 bool rbf_samples(const RbfSettings& settings, const RbfCoefficient* coefficients, const double* u,
                  int m, int segments, PlanarPoint* out);
+
+// The weights of the interpolant's K = m + pd + 1 terms at the samples of
+// rbf_samples, for apply_weight_table with the coefficients as values: row k
+// holds s^k (k <= pd), row pd + 1 + i the basis value at s - u_i, each as
+// rbf_evaluate forms it, so the sums are the bits of rbf_samples. They depend
+// on u[0..m-1], segments and the settings alone. Returns false and leaves the
+// table as it was unless m >= 1, pd >= 0 and segments >= 1.
+bool rbf_curve_weights(const RbfSettings& settings, const double* u, int m, int segments,
+                       WeightTable& table);
 
 }  // namespace curvix

@@ -13,11 +13,9 @@ const AcceptedOption SETTINGS_OPTIONS[] = {{"--basis", true},  {"--r", true},   
                                            {"--pd", true},     {"--h", true},     {"--w", true},
                                            {"--format", true}, {"--output", true}};
 const AcceptedOption MASK_OPTIONS[] = {{"--scheme", true}, {"--params", true}, {"--sweep", true}};
-const AcceptedOption REFINE_OPTIONS[] = {{"--scheme", true},
-                                         {"--levels", true},
-                                         {"--stationary", false},
-                                         {"--knots", true},
-                                         {"--all-levels", false}};
+const AcceptedOption REFINE_OPTIONS[] = {{"--scheme", true},      {"--levels", true},
+                                         {"--stationary", false}, {"--knots", true},
+                                         {"--all-levels", false}, {"--threads", true}};
 const AcceptedOption CURVE_OPTIONS[] = {{"--kind", true}, {"--samples", true}, {"--knots", true}};
 const AcceptedOption SMOOTHNESS_OPTIONS[] = {
     {"--scheme", true}, {"--weights", true}, {"--depth", true}};

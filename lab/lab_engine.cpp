@@ -1,7 +1,9 @@
 #include "lab/lab_engine.h"
 
+#include <algorithm>
 #include <cassert>
 #include <memory>
+#include <thread>
 
 #include "curves/bezier_curve.h"
 #include "curves/curve_sampling.h"
@@ -20,6 +22,12 @@
 namespace curvix {
 
 namespace {
+
+// The threads asked for, or one per core when 0 (or when the count of cores is unknown, one).
+int thread_count(int asked) {
+  if (asked > 0) return asked;
+  return std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+}
 
 // t_i = i h for i = 0..n-1: the program's (i - 1) h over 1-based indices.
 std::vector<double> uniform_values(int n, double h) {
@@ -96,7 +104,7 @@ LabRefusal refine_polygon(const RefineRequest& request, const std::vector<Planar
       request.knots.empty() ? uniform_values(n, request.first.h) : request.knots;
   auto scratch = std::make_unique<StencilScratch>();
   out.result = refine_levels(input.data(), t.data(), n, request.first, request.levels, true,
-                             *scratch, nullptr, out.levels);
+                             *scratch, nullptr, out.levels, thread_count(request.threads));
   return out.result.refined ? LabRefusal::NONE : LabRefusal::SINGULAR_STENCIL;
 }
 

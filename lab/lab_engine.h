@@ -48,6 +48,7 @@ struct RefineRequest {
   LevelSettings first;        // the scheme, its settings, h and stationary mode
   int levels = 1;             // >= 1
   std::vector<double> knots;  // one per input point, strictly increasing; empty = uniform
+  int threads = 0;            // a level's stencils split over this many; 0: one per core
 };
 
 struct Refinement {
@@ -57,7 +58,8 @@ struct Refinement {
 
 // Refines the closed polygon `input` (at least 2 points) request.levels
 // times, exactly as the program's subdivision command does, measuring the
-// condition of the RBF stencil systems.
+// condition of the RBF stencil systems. The threads change only the time:
+// every number has the same bits for any count.
 LabRefusal refine_polygon(const RefineRequest& request, const std::vector<PlanarPoint>& input,
                           Refinement& out);
 

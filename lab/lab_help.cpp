@@ -35,7 +35,8 @@ const char* const PROGRAM_HELP =
   "  --format " FORMATS                                                          \
   "\n"                                                                           \
   "                       output format (default text; text rounds numbers to\n" \
-  "                       10 digits, csv and json give all 17)\n"                \
+  "                       10 digits; csv and json give the shortest digits\n"    \
+  "                       that read back exactly)\n"                             \
   "  --output FILE        write the result to FILE, whole or not at all\n"       \
   "                       (default standard output)\n"
 
@@ -74,7 +75,9 @@ const char* const REFINE_HELP =
     "  --knots t1,...,tN    parameter values of the N input points, strictly\n"
     "                       increasing (default (i - 1) h)\n"
     "  --all-levels         output every level, level 0 being the input\n"
-    "                       (default the last level only)\n" LAB_OUTPUT_HELP(
+    "                       (default the last level only)\n"
+    "  --threads N          threads a level's stencils are split over; the\n"
+    "                       result is the same for any N (default: one per core)\n" LAB_OUTPUT_HELP(
         "text|csv|json|svg") "\n" LAB_INPUT_HELP
                              "\n"
                              "example:\n"

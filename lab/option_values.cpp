@@ -225,7 +225,8 @@ LabStatus read_refine_options(const ParsedCommandLine& parsed, RefineOptions& op
   options.input = operand_or_stdin(parsed);
   return first_failure({read_scheme(parsed, request.first), read_settings(parsed, request.first),
                         read_int(parsed, "--levels", 1, MAX_LEVELS, request.levels),
-                        read_increasing_list(parsed, "--knots", request.knots)});
+                        read_increasing_list(parsed, "--knots", request.knots),
+                        read_int(parsed, "--threads", 1, MAX_THREADS, request.threads)});
 }
 
 LabStatus read_curve_options(const ParsedCommandLine& parsed, CurveOptions& options) {

@@ -15,7 +15,8 @@
 namespace curvix {
 
 constexpr int DEFAULT_LEVELS = 1;
-constexpr int MAX_LEVELS = 30;  // far past what any point store holds; guards against typos
+constexpr int MAX_LEVELS = 30;     // far past what any point store holds; guards against typos
+constexpr int MAX_THREADS = 1024;  // far past any machine's cores; guards against typos
 constexpr int DEFAULT_SAMPLES = 501;
 constexpr int MIN_SAMPLES = 2;  // both ends of the parameter range
 constexpr int MAX_SAMPLES = 10000000;

@@ -11,4 +11,10 @@ namespace curvix {
 // errors of its data: above 1e12 about 12 of a double's 16 digits are at risk.
 double norm_1(const Matrix& a, int n);
 
+constexpr int NORM_CELLS_MAX = 100;  // largest order of a matrix in cells (the stencil systems)
+
+// The same norm, summed in the same order, of the n x n matrix whose element
+// (i, j), 0-based, is cells[i * stride + j]; n <= NORM_CELLS_MAX.
+double norm_1(const double* cells, int n, int stride);
+
 }  // namespace curvix

@@ -21,9 +21,12 @@ void report_insertion(const double* params, const PlanarPoint* points, int s,
 }  // namespace
 
 bool rbf_insert(const double* params, const PlanarPoint* points, int s, const RbfSettings& settings,
-                int index, StencilScratch& scratch, StencilObserver* observer,
+                int index, StencilScratch& scratch, StencilObserver* observer, double* condition,
                 PlanarPoint& inserted) {
-  if (!invert_stencil(params, s, settings, scratch.inverse, observer)) return false;
+  const bool inverted = observer != nullptr
+                            ? invert_stencil(params, s, settings, scratch.inverse, observer)
+                            : invert_stencil_fixed(params, s, settings, scratch, condition);
+  if (!inverted) return false;
   stencil_coefficients(scratch.inverse, points, s, settings.pd, scratch.coefficients.data());
   const double tc = stencil_midpoint(params, s);
   const PlanarPoint p = rbf_evaluate(settings, scratch.coefficients.data(), params, s, tc);

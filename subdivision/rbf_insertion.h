@@ -14,10 +14,13 @@ namespace curvix {
 // stencil interpolant (coefficients in scratch.coefficients) evaluated at the
 // midpoint with the same operations as rbf_evaluate. With an observer, it is
 // shown the system, the inverse and then the insertion record of stencil
-// `index` (mask from scratch.values and scratch.weights). Returns false,
-// `inserted` untouched, when the system cannot be inverted.
+// `index` (mask from scratch.values and scratch.weights). Without one the
+// system is inverted on fixed storage (invert_stencil_fixed), the same bits,
+// and `condition`, when not null, gets the system's condition number; with an
+// observer `condition` is not written. Returns false, `inserted` untouched,
+// when the system cannot be inverted.
 bool rbf_insert(const double* params, const PlanarPoint* points, int s, const RbfSettings& settings,
-                int index, StencilScratch& scratch, StencilObserver* observer,
+                int index, StencilScratch& scratch, StencilObserver* observer, double* condition,
                 PlanarPoint& inserted);
 
 }  // namespace curvix

@@ -5,7 +5,9 @@
 
 #include "curves/basis_value.h"
 #include "curves/rbf_curve.h"
+#include "linalg/gauss_jordan_small.h"
 #include "linalg/gauss_jordan_solve.h"
+#include "linalg/matrix_norm.h"
 
 namespace curvix {
 
@@ -24,6 +26,14 @@ void store_stencil_inverse(const Matrix& a, int k, StencilInverse& inverse) {
   for (int i = 0; i < k; ++i)
     for (int j = 0; j < k; ++j)
       inverse[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)] = a[i + 1][j + 1];
+}
+
+static_assert(STENCIL_SYSTEM_MAX <= NORM_CELLS_MAX, "norm_1 sums every stencil system");
+static_assert(STENCIL_SYSTEM_MAX <= SMALL_SYSTEM_MAX,
+              "the small solver holds every stencil system");
+
+double* cells_of(StencilInverse& inverse) {
+  return inverse.data()->data();
 }
 
 }  // namespace
@@ -58,6 +68,18 @@ bool invert_stencil(const double* params, int s, const RbfSettings& settings,
     store_stencil_inverse(a, k, inverse);
   }
   return inverted;
+}
+
+bool invert_stencil_fixed(const double* params, int s, const RbfSettings& settings,
+                          StencilScratch& scratch, double* condition) {
+  if (!stencil_system_admissible(params, s, settings.pd)) return false;
+  const int k = stencil_system_size(s, settings.pd);
+  double* cells = cells_of(scratch.inverse);
+  rbf_system_cells(settings, params, s, cells, STENCIL_SYSTEM_MAX);
+  const double system_norm = condition != nullptr ? norm_1(cells, k, STENCIL_SYSTEM_MAX) : 0.0;
+  if (gauss_jordan_invert_small(cells, k, STENCIL_SYSTEM_MAX) != 1) return false;
+  if (condition != nullptr) *condition = system_norm * norm_1(cells, k, STENCIL_SYSTEM_MAX);
+  return true;
 }
 
 double stencil_midpoint(const double* params, int s) {
@@ -106,7 +128,7 @@ PlanarPoint weighted_point(const double* weights, const PlanarPoint* points, int
 
 bool rbf_stencil_mask(const double* params, int s, const RbfSettings& settings,
                       StencilScratch& scratch, double* weights) {
-  if (!invert_stencil(params, s, settings, scratch.inverse)) return false;
+  if (!invert_stencil_fixed(params, s, settings, scratch)) return false;
   const double tc = stencil_midpoint(params, s);
   stencil_basis_values(params, s, settings, tc, scratch.values.data());
   stencil_mask(scratch.inverse, scratch.values.data(), s, settings.pd, weights);

@@ -45,6 +45,15 @@ bool stencil_system_admissible(const double* params, int s, int pd);
 bool invert_stencil(const double* params, int s, const RbfSettings& settings,
                     StencilInverse& inverse, StencilObserver* observer = nullptr);
 
+// invert_stencil without an observer, on fixed storage: the system is built
+// and inverted in scratch.inverse (gauss_jordan_small.h), nothing allocated,
+// with the bits of invert_stencil. When `condition` is not null it gets the
+// system's 1-norm condition number, ||A||_1 ||A^-1||_1 as norm_1 sums them,
+// on success. Returns false when the system is not admissible or the solver
+// finds it singular; scratch.inverse is then unspecified.
+bool invert_stencil_fixed(const double* params, int s, const RbfSettings& settings,
+                          StencilScratch& scratch, double* condition = nullptr);
+
 // tc = (T_1 + T_s) / 2, the middle of the stencil's parameter span.
 double stencil_midpoint(const double* params, int s);
 
@@ -67,8 +76,9 @@ void stencil_coefficients(const StencilInverse& inverse, const PlanarPoint* poin
 // sum_m weights[m] * points[m], x and y: the inserted point as the mask gives it.
 PlanarPoint weighted_point(const double* weights, const PlanarPoint* points, int s);
 
-// The mask of one stencil, weights[0..s-1], from its parameter values alone;
-// scratch.inverse holds the stencil's inverse afterwards. Returns false when
+// The mask of one stencil, weights[0..s-1], from its parameter values alone
+// (inverted by invert_stencil_fixed); scratch.inverse holds the stencil's
+// inverse afterwards. Returns false when
 // the system cannot be inverted (weights untouched).
 bool rbf_stencil_mask(const double* params, int s, const RbfSettings& settings,
                       StencilScratch& scratch, double* weights);

@@ -34,12 +34,24 @@ int stencil_size_of(const SubdivisionSettings& settings);
 // out[0 .. 2n - 1]: out[2i] = points[i], out[2i + 1] the point the scheme
 // inserts after old point i, stencils in increasing i. Parameter values serve
 // only the RBF schemes' stencils. The observer, when given, is shown every RBF
-// stencil (see stencil_observer.h). Returns refined = false at the first
+// stencil (see stencil_observer.h); without one, the RBF systems are solved on
+// the scratch's fixed storage, with the same bits. Returns refined = false at the first
 // stencil whose RBF system cannot be inverted (out is then partly written), or
 // when the stencil size is not even and >= 2. `scratch` holds the last
 // stencil afterwards.
 RefineResult refine_closed_polygon(const PlanarPoint* points, const double* t, int n, double h,
                                    const SubdivisionSettings& settings, StencilScratch& scratch,
                                    StencilObserver* observer, PlanarPoint* out);
+
+// The stencils of old points first..last-1 (0 <= first <= last <= n) of the
+// same refinement, without an observer: out[2i] and out[2i + 1] for those i
+// alone, each with the bits refine_closed_polygon gives it, so disjoint
+// ranges may run at once on different threads, each with its own scratch.
+// When `worst_condition` is not null it is raised to the largest condition
+// number of the range's RBF stencil systems (see invert_stencil_fixed).
+// Returns as refine_closed_polygon, failed_stencil the first in the range.
+RefineResult refine_stencils(const PlanarPoint* points, const double* t, int n, double h,
+                             const SubdivisionSettings& settings, int first, int last,
+                             StencilScratch& scratch, double* worst_condition, PlanarPoint* out);
 
 }  // namespace curvix

@@ -56,12 +56,18 @@ struct RefineLevelsResult {
 // starting with `first`. levels[0] becomes the input and levels[l] level l
 // (n 2^l points). With `measure_condition` the reports hold the worst
 // condition number of each level's stencil systems. The observer, when given,
-// is shown every RBF stencil of every level. Stops at the first level that
-// cannot be refined (see refine_closed_polygon); `levels` then holds the
-// levels before it.
+// is shown every RBF stencil of every level, in stencil order, on the calling
+// thread. Without one, the stencils of a level are split into contiguous
+// blocks over up to `threads` (>= 1) threads, the calling one included, each
+// with its own scratch (refine_stencils); every stencil, every condition
+// number and so every result has the same bits for any thread count. Stops at
+// the first level that cannot be refined (see refine_closed_polygon), naming
+// its first failing stencil; `levels` then holds the levels before it.
+// `scratch` serves the calling thread; after a split run which stencil it
+// holds is unspecified.
 RefineLevelsResult refine_levels(const PlanarPoint* points, const double* t, int n,
                                  const LevelSettings& first, int count, bool measure_condition,
                                  StencilScratch& scratch, StencilObserver* observer,
-                                 std::vector<std::vector<PlanarPoint>>& levels);
+                                 std::vector<std::vector<PlanarPoint>>& levels, int threads = 1);
 
 }  // namespace curvix

@@ -11,34 +11,13 @@
 #include "curve_strip_checks.h"
 #include "curves/bezier_curve.h"
 #include "curves/binomial.h"
+#include "plain_curves.h"
 
 namespace {
 
 using curvix::binomial;
 
 using namespace curve_checks;
-
-// Plain transcription of the Bezier curve, one sample at a time with a
-// binomial per term, as the reference that the fast sampling must match bit
-// for bit.
-PlanarPoint plain_bezier(const std::vector<Point>& points, double u) {
-  const int m = static_cast<int>(points.size());
-  PlanarPoint p;
-  for (int i = 0; i < m; ++i) {
-    const double b = binomial(m - 1, i);
-    const double g = std::pow(u, static_cast<double>(i)) * b;
-    const double w = std::pow(1 - u, (m - 1.0) - i) * g;
-    p.x += w * points[static_cast<size_t>(i)].x;
-    p.y += w * points[static_cast<size_t>(i)].y;
-  }
-  return p;
-}
-
-CurveSamples plain_bezier_samples(const std::vector<Point>& points) {
-  CurveSamples samples;
-  for (int k = 0; k <= 500; ++k) samples.push_back(plain_bezier(points, k / 500.0));
-  return samples;
-}
 
 std::vector<Point> make_points(int m, std::mt19937& rng, bool whole_pixels) {
   std::uniform_real_distribution<double> x(0, 800);

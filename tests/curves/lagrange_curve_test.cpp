@@ -12,38 +12,11 @@
 #include "curve_strip_checks.h"
 #include "curves/curve_sampling.h"
 #include "curves/lagrange_curve.h"
+#include "plain_curves.h"
 
 namespace {
 
 using namespace curve_checks;
-
-// Plain transcription of the Lagrange curve, one sample at a time, as the
-// reference that the vectorised sampling must match bit for bit.
-PlanarPoint plain_lagrange(const std::vector<Point>& points, const std::vector<double>& u,
-                           double s) {
-  const size_t m = u.size();
-  PlanarPoint p;
-  for (size_t i = 0; i < m; ++i) {
-    double weight = 1.0;
-    for (size_t j = 0; j < m; ++j) {
-      if (j == i) continue;
-      weight = ((s - u[j]) / (u[i] - u[j])) * weight;
-    }
-    p.x += weight * points[i].x;
-    p.y += weight * points[i].y;
-  }
-  return p;
-}
-
-CurveSamples plain_lagrange_samples(const std::vector<Point>& points,
-                                    const std::vector<double>& u) {
-  CurveSamples samples;
-  for (int k = 0; k <= 500; ++k) {
-    const double s = u.front() + ((u.back() - u.front()) * k) / 500;
-    samples.push_back(plain_lagrange(points, u, s));
-  }
-  return samples;
-}
 
 // Fails at the first sample whose bits differ.
 void expect_same_samples(const CurveSamples& fast, const CurveSamples& plain) {

@@ -15,7 +15,7 @@ TEST(JsonWriter, NestedContainersGetTheirCommasAndNonFiniteNumbersAreNull) {
   json.key("c").boolean(true).key("d").numbers({0.1, std::numeric_limits<double>::infinity()});
   json.key("e").string("tab\there \"q\" \\").end_object();
   EXPECT_EQ(json.text(),
-            "{\"a\":[1,{\"b\":null},[]],\"c\":true,\"d\":[0.10000000000000001,null],"
+            "{\"a\":[1,{\"b\":null},[]],\"c\":true,\"d\":[0.1,null],"
             "\"e\":\"tab\\u0009here \\\"q\\\" \\\\\"}");
 }
 

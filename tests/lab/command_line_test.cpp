@@ -158,9 +158,9 @@ TEST(LabCommandLine, NoCommandPrintsUsageOnStderrWithStatus2) {
 // or as required; help wins over any other mistake on the line.
 TEST(LabCommandLine, HelpListsEveryAcceptedOption) {
   const std::vector<std::string> all_options = {
-      "--scheme",  "--kind",    "--basis", "--r",      "--c",          "--pd",    "--h",
-      "--w",       "--params",  "--sweep", "--levels", "--stationary", "--knots", "--all-levels",
-      "--samples", "--weights", "--depth", "--format", "--output"};
+      "--scheme",  "--kind",    "--basis", "--r",      "--c",          "--pd",     "--h",
+      "--w",       "--params",  "--sweep", "--levels", "--stationary", "--knots",  "--all-levels",
+      "--samples", "--weights", "--depth", "--format", "--output",     "--threads"};
   for (const std::string command : {"mask", "refine", "curve", "smoothness"}) {
     const LabRun help = run_lab_with({command, "--bogus", "-h"});
     ASSERT_EQ(help.status, 0) << command;

@@ -17,6 +17,7 @@
 #include "app/subdivision_steps.h"
 #include "app_fixture.h"
 #include "lab_run_helpers.h"
+#include "thread_counts.h"
 
 namespace {
 
@@ -183,6 +184,41 @@ TEST(LabEngine, SmoothnessNotesWordEachFactOnce) {
     ++notes;
   EXPECT_EQ(notes, 1u) << far.out;
   EXPECT_NE(far.out.find("note: the weights do not sum to 1"), std::string::npos) << far.out;
+}
+
+// The whole command writes the same bytes, condition warnings included, for
+// any thread count: 300 points refined 4 levels split the last levels into
+// blocks on more than one thread.
+TEST(LabEngine, RefineWritesTheSameBytesForAnyThreadCount) {
+  std::string polygon;
+  for (int i = 0; i < 300; ++i)
+    polygon += std::to_string(400 + (i % 17) * 9.25 + i) + "," +
+               std::to_string(300 + (i % 5) * 31.5) + "\n";
+  const std::vector<std::string> command{"refine", "--scheme", "rbf6",         "--levels", "4",
+                                         "--r",    "40",       "--all-levels", "--format", "csv"};
+  const LabRun serial = run_lab_with(
+      [&] {
+        std::vector<std::string> args = command;
+        args.insert(args.end(), {"--threads", "1"});
+        return args;
+      }(),
+      polygon);
+  ASSERT_EQ(serial.status, 0) << serial.err;
+  EXPECT_NE(serial.err.find("condition"), std::string::npos) << serial.err;
+  const LabRun none = run_lab_with({"refine", "--scheme", "rbf4", "--threads", "0"}, polygon);
+  EXPECT_EQ(none.status, 2);
+  EXPECT_NE(none.err.find("--threads"), std::string::npos) << none.err;
+  if (tests_run_one_thread()) GTEST_SKIP() << "no second thread: CURVIX_TESTS_ONE_THREAD";
+  for (const char* threads : {"2", "3", "16"}) {
+    std::vector<std::string> args = command;
+    args.insert(args.end(), {"--threads", threads});
+    const LabRun split = run_lab_with(args, polygon);
+    EXPECT_EQ(split.status, 0) << threads;
+    EXPECT_EQ(split.out, serial.out) << threads;
+    EXPECT_EQ(split.err, serial.err) << threads;
+  }
+  const LabRun by_default = run_lab_with(command, polygon);
+  EXPECT_EQ(by_default.out, serial.out);
 }
 
 }  // namespace
