@@ -19,8 +19,9 @@ const AcceptedOption REFINE_OPTIONS[] = {{"--scheme", true},
                                          {"--knots", true},
                                          {"--all-levels", false}};
 const AcceptedOption CURVE_OPTIONS[] = {{"--kind", true}, {"--samples", true}, {"--knots", true}};
-const AcceptedOption SMOOTHNESS_OPTIONS[] = {
-    {"--scheme", true}, {"--weights", true}, {"--depth", true}};
+const AcceptedOption SMOOTHNESS_OPTIONS[] = {{"--scheme", true},      {"--weights", true},
+                                             {"--depth", true},       {"--levels", true},
+                                             {"--stationary", false}, {"--sweep", true}};
 
 struct CommandEntry {
   LabCommand command;
