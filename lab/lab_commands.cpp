@@ -181,14 +181,29 @@ LabStatus run_curve(const ParsedCommandLine& parsed, OutputFormat format,
   return {};
 }
 
+// "RBF4 (mq1, c 1, pd 1, h 1, stationary)": the scheme and the settings its
+// rule depends on, the swept one left out.
+std::string plot_title(const SmoothnessOptions& options) {
+  const LevelSettings& s = options.settings;
+  const SchemeInfo& scheme = scheme_info(s.subdivision.scheme);
+  if (!scheme.rbf) return scheme.label;
+  const RbfSettings& rbf = s.subdivision.rbf;
+  const SweepTarget swept = options.sweep.target;
+  std::string settings = basis_info(rbf.basis).name;
+  if (swept != SweepTarget::R) settings += ", r " + short_number(rbf.r);
+  if (swept != SweepTarget::C) settings += ", c " + short_number(rbf.c);
+  settings += ", pd " + std::to_string(rbf.pd);
+  if (swept != SweepTarget::H) settings += ", h " + short_number(s.h);
+  settings += s.stationary ? ", stationary" : ", r fixed: the limit rule";
+  return std::string(scheme.label) + " (" + settings + ")";
+}
+
 // The regularity against the swept value: the rule's, or the scheme's (its
 // one mask's, or its limit rule's when not stationary).
 std::string regularity_plot_of(const SmoothnessOptions& options, const std::vector<double>& swept,
                                const std::vector<SmoothnessResult>& results) {
   RegularityPlot plot;
-  const LevelSettings& s = options.settings;
-  plot.title = std::string(scheme_info(s.subdivision.scheme).label) + " (" + settings_text(s) + ")";
-  if (options.over_levels) plot.title += s.stationary ? ", stationary" : ", r fixed: limit rule";
+  plot.title = plot_title(options);
   plot.parameter_name = options.sweep.name;
   for (std::size_t i = 0; i < results.size(); ++i) {
     const CertifiedSmoothness& c =

@@ -172,6 +172,15 @@ std::string tick_label(double value) {
   return buffer;
 }
 
+// What the line and the band mean, with how many values are exact.
+std::string caption(const RegularityPlot& plot) {
+  std::size_t exact = 0;
+  for (const RegularityPoint& p : plot.points) exact += p.lower == p.upper ? 1 : 0;
+  const std::string count = std::to_string(plot.points.size());
+  if (exact == plot.points.size()) return "exact at all " + count + " values";
+  return "exact at " + std::to_string(exact) + " of " + count + " values; shaded: bounds";
+}
+
 std::string axes(const Frame& f, const RegularityPlot& plot) {
   std::string svg = "<g stroke=\"" + rgb(INK_COLOUR) + "\" stroke-width=\"1\" fill=\"none\">\n";
   svg += "<rect x=\"" + number(f.left) + "\" y=\"" + number(f.top) + "\" width=\"" +
@@ -192,7 +201,8 @@ std::string axes(const Frame& f, const RegularityPlot& plot) {
   const double middle = (f.top + f.bottom) / 2.0;
   svg += text_at(20.0, middle, "middle", FONT_SIZE, "Hölder regularity",
                  " transform=\"rotate(-90 20 " + number(middle) + ")\"");
-  svg += text_at((f.left + f.right) / 2.0, MARGIN_TOP - 14.0, "middle", TITLE_SIZE, plot.title);
+  svg += text_at(f.left, MARGIN_TOP - 14.0, "start", TITLE_SIZE, plot.title);
+  svg += text_at(f.right, MARGIN_TOP - 14.0, "end", FONT_SIZE, caption(plot));
   return svg + "</g>\n";
 }
 

@@ -4,7 +4,8 @@
 // (C^k where k < alpha <= k + 1), the regularity as a line where it is exact
 // and as a shaded band between its bounds where it is not, and both axes
 // labelled and ticked. Colours are the program's (curves/colours.h), as in
-// svg_picture.h; numbers carry 8 significant digits, far below a pixel.
+// svg_picture.h; numbers carry 8 significant digits, far below a pixel. A
+// caption says at how many values the regularity is exact.
 
 #include <string>
 #include <vector>

@@ -125,9 +125,8 @@ std::string stationary_note(const SchemeMode& mode) {
   for (std::size_t k = 0; k < mode.changes.size(); ++k)
     if (mode.trusted[k]) largest = std::fmax(largest, mode.changes[k]);
   if (mode.stationary)
-    return "stationary: every trusted level's mask equals the first one's within rounding (" +
-           size_text(MASK_ROUNDING_ULPS) +
-           " eps times the condition number of the stencil systems, the accuracy of a solve); "
+    return "stationary: every trusted level's mask equals the first one's within rounding (eps "
+           "times the condition numbers of their stencil systems, the accuracy of a solve); "
            "they differ by at most " +
            size_text(largest);
   return "not stationary: the trusted level masks differ by up to " + size_text(largest) +
@@ -136,14 +135,17 @@ std::string stationary_note(const SchemeMode& mode) {
 
 std::string limit_note(const SchemeMode& mode) {
   if (mode.rate_level == 0)
-    return "limit unconfirmed: fewer than two consecutive trusted levels lie measurably away from "
-           "the flat limit";
+    return "limit unconfirmed: fewer than three consecutive trusted levels lie measurably away "
+           "from the flat limit";
   const std::string rate = "distances to the flat limit fall by a factor " + size_text(mode.rate) +
-                           " from " + level_range(mode.rate_level - 1, mode.rate_level);
+                           " at " + level_range(mode.rate_level - 1, mode.rate_level);
+  const std::string extrapolated = "the masks, extrapolated from " +
+                                   level_range(mode.rate_level - 2, mode.rate_level) +
+                                   " at their own rate, lie ";
   if (!mode.limit_confirmed)
-    return "limit unconfirmed: " + rate + ", and the masks extrapolated from there lie " +
-           size_text(mode.extrapolation_error) + " from it";
-  return "limit confirmed: " + rate + "; the masks extrapolated from there lie within " +
+    return "limit unconfirmed: " + rate + ", but " + extrapolated +
+           size_text(mode.extrapolation_error) + " from it, more than " + size_text(LIMIT_AGREEMENT) + " of the last distance";
+  return "limit confirmed: " + rate + "; " + extrapolated + "within " +
          size_text(mode.extrapolation_error) + " of the flat limit";
 }
 

@@ -46,19 +46,25 @@ bool clean(const std::vector<LevelMask>& levels, const SchemeMode& mode, std::si
          mode.distances[k] > CLEAN_DISTANCE_FACTOR * mask_rounding(levels[k].condition);
 }
 
-// The rate at the deepest pair of consecutive clean levels and the check of
-// the candidate against the masks' extrapolation.
+// The rate at the deepest three consecutive clean levels k - 2, k - 1, k, and
+// the check of the candidate against the masks' own extrapolation: with
+// their own ratio p = ||w_k - w_(k-1)|| / ||w_(k-1) - w_(k-2)||, the masks
+// head for w_k + (w_k - w_(k-1)) p / (1 - p). (Extrapolating with the ratio
+// of the distances to the candidate instead would land on the candidate
+// whenever the masks move along a line through it, wherever they go.)
 void measure_rate(const std::vector<LevelMask>& levels, SchemeMode& mode) {
-  for (std::size_t k = levels.size() - 1; k >= 1; --k) {
-    if (!clean(levels, mode, k) || !clean(levels, mode, k - 1)) continue;
+  for (std::size_t k = levels.size() - 1; k >= 2; --k) {
+    if (!clean(levels, mode, k) || !clean(levels, mode, k - 1) || !clean(levels, mode, k - 2))
+      continue;
+    const std::vector<double>& w = levels[k].weights;
+    const std::vector<double>& before = levels[k - 1].weights;
     mode.rate_level = static_cast<int>(k) + 1;
     mode.rate = mode.distances[k] / mode.distances[k - 1];
-    if (!(mode.rate < 1.0)) return;
-    const double factor = mode.rate / (1.0 - mode.rate);
-    std::vector<double> extrapolated(levels[k].weights.size());
-    for (std::size_t m = 0; m < extrapolated.size(); ++m)
-      extrapolated[m] =
-          levels[k].weights[m] + (levels[k].weights[m] - levels[k - 1].weights[m]) * factor;
+    const double own = distance(w, before) / distance(before, levels[k - 2].weights);
+    if (!(own < 1.0) || !(mode.rate < 1.0)) return;
+    const double factor = own / (1.0 - own);
+    std::vector<double> extrapolated(w.size());
+    for (std::size_t m = 0; m < w.size(); ++m) extrapolated[m] = w[m] + (w[m] - before[m]) * factor;
     mode.extrapolation_error = distance(extrapolated, mode.limit_weights);
     mode.limit_confirmed = mode.extrapolation_error <= LIMIT_AGREEMENT * mode.distances[k];
     return;
