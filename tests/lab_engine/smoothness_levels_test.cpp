@@ -128,6 +128,10 @@ TEST(LabSmoothness, TensionOfSymmetricFourPointRulesOnly) {
   EXPECT_EQ(lopsided.out.find("tension"), std::string::npos) << lopsided.out;
   const LabRun nr4 = run_lab_with({"smoothness", "--scheme", "nr4", "--w", "0.1"});
   EXPECT_NE(nr4.out.find("\ntension: 0.1\n"), std::string::npos) << nr4.out;
+  // A sweep of w analyses the rule of each w.
+  const LabRun sweep = run_lab_with(
+      {"smoothness", "--scheme", "nr4", "--sweep", "w=0.05:0.1:0.05", "--format", "csv"});
+  EXPECT_NE(sweep.out.find("\n0.10000000000000001,1.5837053"), std::string::npos) << sweep.out;
 }
 
 // The gaussian in stationary mode loses its digits earlier than without it
