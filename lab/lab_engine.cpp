@@ -158,7 +158,8 @@ LabRefusal analyse_rule(const std::vector<double>& weights, int depth, RuleAnaly
 
 namespace {
 
-// Level `index`'s mask and condition; false when its stencil cannot be solved.
+// The level's mask and its stencil system's condition; false when the
+// stencil cannot be solved.
 bool level_analysis(const LevelSettings& settings, StencilScratch& scratch, LevelAnalysis& level) {
   level.settings = settings;
   if (compute_mask(settings, {}, level.row) != LabRefusal::NONE) return false;

@@ -4,10 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
 #include "fake_lab_engine.h"
+#include "lab/regularity_plot.h"
 #include "lab_run_helpers.h"
 
 namespace {
@@ -125,6 +127,41 @@ TEST(LabSmoothnessOutput, OptionsThatDoNotApplyAreRefused) {
     EXPECT_EQ(run.status, 2) << c.message;
     EXPECT_EQ(run.err, "curvix-lab: " + c.message + "\n");
   }
+}
+
+}  // namespace
+
+namespace {
+
+// Ticks at 1, 2 or 5 times a power of ten, inside the range; a rule without a
+// limit leaves a gap in the line, and an infinite upper bound stops at the top.
+void expect_ticks(double low, double high, const std::vector<double>& expected) {
+  const std::vector<double> ticks = curvix::axis_ticks(low, high);
+  ASSERT_EQ(ticks.size(), expected.size()) << low << " to " << high;
+  for (std::size_t i = 0; i < ticks.size(); ++i) EXPECT_NEAR(ticks[i], expected[i], 1e-15);
+}
+
+TEST(RegularityPlot, RoundTicksGapsAndClampedBounds) {
+  expect_ticks(0.0, 0.2, {0.0, 0.05, 0.1, 0.15, 0.2});
+  expect_ticks(0.02, 4.0, {1.0, 2.0, 3.0, 4.0});
+  expect_ticks(0.0, 3.0, {0.0, 0.5, 1.0, 1.5, 2.0, 2.5, 3.0});
+
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double infinity = std::numeric_limits<double>::infinity();
+  curvix::RegularityPlot plot;
+  plot.title = "t";
+  plot.parameter_name = "w";
+  plot.points = {
+      {0.0, 1.0, 1.0}, {0.1, 1.5, 1.5}, {0.2, nan, nan}, {0.3, 0.5, infinity}, {0.4, 0.7, 0.8}};
+  const std::string svg = curvix::regularity_plot(plot);
+  EXPECT_EQ(count_of(svg, "<polyline"), 4u);  // two runs, each lower and upper
+  EXPECT_NE(svg.find(">exact at 2 of 5 values; shaded: bounds</text>"), std::string::npos);
+  EXPECT_NE(svg.find(">C1</text>"), std::string::npos);
+  EXPECT_EQ(svg.find(">C2</text>"), std::string::npos);  // the top is 2: C0 and C1 bands
+  // The infinite bound is drawn at the top of the plot area, y = 40.
+  EXPECT_NE(svg.find(",40\"/>"), std::string::npos) << svg;
+  EXPECT_EQ(svg.find("nan"), std::string::npos);
+  EXPECT_EQ(svg.find("inf"), std::string::npos);
 }
 
 }  // namespace
