@@ -17,15 +17,18 @@ namespace {
 
 // ------------------------------------------------------------------ Frame
 
-constexpr double MARGIN_LEFT = 72.0;     // viewBox units: y tick labels and the y axis label
-constexpr double MARGIN_RIGHT = 48.0;    // the class labels
-constexpr double MARGIN_TOP = 40.0;      // the title
-constexpr double MARGIN_BOTTOM = 64.0;   // x tick labels and the x axis label
-constexpr double TICK_LENGTH = 6.0;      // viewBox units
-constexpr double FONT_SIZE = 15.0;       // viewBox units
-constexpr double TITLE_SIZE = 17.0;      // viewBox units
-constexpr double CURVE_WIDTH = 2.0;      // viewBox units
-constexpr double BOUNDS_OPACITY = 0.35;  // the band between bounds, over the class bands
+constexpr double MARGIN_LEFT = 72.0;    // viewBox units: y tick labels and the y axis label
+constexpr double MARGIN_RIGHT = 48.0;   // the class labels
+constexpr double MARGIN_TOP = 40.0;     // the title
+constexpr double MARGIN_BOTTOM = 64.0;  // x tick labels and the x axis label
+constexpr double TICK_LENGTH = 6.0;     // viewBox units
+constexpr double FONT_SIZE = 15.0;      // viewBox units
+constexpr double TITLE_SIZE = 17.0;     // viewBox units
+constexpr double CURVE_WIDTH = 2.0;     // viewBox units
+constexpr double LABEL_GAP = 6.0;       // viewBox units between a label and what it names
+constexpr double BASELINE_DROP = FONT_SIZE / 3.0;  // centres a label's digits on its y
+constexpr double EDGE_LABEL_INSET = 18.0;  // viewBox units: the axis labels from the canvas edge
+constexpr double BOUNDS_OPACITY = 0.35;    // the band between bounds, over the class bands
 constexpr int SVG_DIGITS = 8;
 constexpr double COLOUR_LEVELS = 255.0;  // an 8-bit channel per colour component
 constexpr float PAPER_WHITE = 1.0f;      // the plot's page, as a paper's
@@ -122,8 +125,8 @@ std::string class_bands(const Frame& f) {
              number(f.right - f.left) + "\" height=\"" + number(bottom - top) + "\" fill=\"" +
              rgb(tint) + "\" fill-opacity=\"" + number(BAND_OPACITY) + "\"/>\n";
     const std::string label = k < 0.0 ? "none" : "C" + std::to_string(static_cast<long long>(k));
-    svg +=
-        text_at(f.right + 8.0, (top + bottom) / 2.0 + FONT_SIZE / 3.0, "start", FONT_SIZE, label);
+    svg += text_at(f.right + LABEL_GAP, (top + bottom) / 2.0 + BASELINE_DROP, "start", FONT_SIZE,
+                   label);
   }
   return svg + "</g>\n";
 }
@@ -191,18 +194,19 @@ std::string axes(const Frame& f, const RegularityPlot& plot) {
   for (const double t : y_ticks) svg += line(f.left - TICK_LENGTH, f.y(t), f.left, f.y(t));
   svg += "</g>\n<g font-family=\"sans-serif\" fill=\"black\">\n";
   for (const double t : x_ticks)
-    svg += text_at(f.x(t), f.bottom + TICK_LENGTH + FONT_SIZE + 2.0, "middle", FONT_SIZE,
-                   tick_label(t));
+    svg += text_at(f.x(t), f.bottom + TICK_LENGTH + FONT_SIZE + LABEL_GAP / 2.0, "middle",
+                   FONT_SIZE, tick_label(t));
   for (const double t : y_ticks)
-    svg += text_at(f.left - TICK_LENGTH - 4.0, f.y(t) + FONT_SIZE / 3.0, "end", FONT_SIZE,
+    svg += text_at(f.left - TICK_LENGTH - LABEL_GAP / 2.0, f.y(t) + BASELINE_DROP, "end", FONT_SIZE,
                    tick_label(t));
-  svg += text_at((f.left + f.right) / 2.0, PLOT_HEIGHT - 14.0, "middle", FONT_SIZE,
+  svg += text_at((f.left + f.right) / 2.0, PLOT_HEIGHT - EDGE_LABEL_INSET, "middle", FONT_SIZE,
                  plot.parameter_name, " font-style=\"italic\"");
   const double middle = (f.top + f.bottom) / 2.0;
-  svg += text_at(20.0, middle, "middle", FONT_SIZE, "Hölder regularity",
-                 " transform=\"rotate(-90 20 " + number(middle) + ")\"");
-  svg += text_at(f.left, MARGIN_TOP - 14.0, "start", TITLE_SIZE, plot.title);
-  svg += text_at(f.right, MARGIN_TOP - 14.0, "end", FONT_SIZE, caption(plot));
+  svg +=
+      text_at(EDGE_LABEL_INSET, middle, "middle", FONT_SIZE, "Hölder regularity",
+              " transform=\"rotate(-90 " + number(EDGE_LABEL_INSET) + " " + number(middle) + ")\"");
+  svg += text_at(f.left, MARGIN_TOP - EDGE_LABEL_INSET, "start", TITLE_SIZE, plot.title);
+  svg += text_at(f.right, MARGIN_TOP - EDGE_LABEL_INSET, "end", FONT_SIZE, caption(plot));
   return svg + "</g>\n";
 }
 
