@@ -66,7 +66,8 @@ bool integer_valued(double alpha) {
 
 std::string exact_note(const CertifiedSmoothness& c) {
   return "exact up to " + size_text(EXACT_REGULARITY_ROUNDING) + ": the invariant polytope of " +
-         std::to_string(c.regularity.rho.polytope_vertices) + " vertices from " +
+         std::to_string(c.regularity.rho.polytope_vertices) +
+         (c.regularity.rho.polytope_vertices == 1 ? " vertex" : " vertices") + " from " +
          product_text(c.regularity.rho.word) + " closes within its relative tolerance of " +
          size_text(POLYTOPE_TOLERANCE) + ", so its norm is extremal";
 }
@@ -144,7 +145,8 @@ std::string limit_note(const SchemeMode& mode) {
                                    " at their own rate, lie ";
   if (!mode.limit_confirmed)
     return "limit unconfirmed: " + rate + ", but " + extrapolated +
-           size_text(mode.extrapolation_error) + " from it, more than " + size_text(LIMIT_AGREEMENT) + " of the last distance";
+           size_text(mode.extrapolation_error) + " from it, more than " +
+           size_text(LIMIT_AGREEMENT) + " of the last distance";
   return "limit confirmed: " + rate + "; " + extrapolated + "within " +
          size_text(mode.extrapolation_error) + " of the flat limit";
 }
