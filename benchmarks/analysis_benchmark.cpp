@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "benchmark_rules.h"
 #include "subdivision/exact_regularity.h"
 #include "subdivision/holder_regularity.h"
 #include "subdivision/mask_moments.h"
@@ -19,29 +20,7 @@ using namespace curvix;
 
 namespace {
 
-// Lagrange weights at 0 for the uniform nodes: the Deslauriers-Dubuc rule.
-std::vector<double> deslauriers_dubuc(int size) {
-  const std::vector<double> nodes = uniform_nodes(size);
-  std::vector<double> w(nodes.size(), 1.0);
-  for (std::size_t m = 0; m < nodes.size(); ++m)
-    for (std::size_t j = 0; j < nodes.size(); ++j)
-      if (j != m) w[m] *= -nodes[j] / (nodes[m] - nodes[j]);
-  return w;
-}
-
-// The Deslauriers-Dubuc weights with their outer half damped, moved back
-// onto `sum_rules` sum rules: a rule of that size with only those rules.
-std::vector<double> rule_with_sum_rules(int size, int sum_rules) {
-  std::vector<double> w = deslauriers_dubuc(size);
-  if (sum_rules == size) return w;
-  for (std::size_t m = 0; m < w.size(); ++m) {
-    const double distance = std::abs(static_cast<double>(m) - 0.5 * static_cast<double>(size - 1));
-    if (distance > 1.0) w[m] *= 0.5;
-  }
-  std::vector<double> corrected;
-  nearest_weights_with_sum_rules(w, sum_rules, corrected);
-  return corrected;
-}
+using curvix_benchmark::rule_with_sum_rules;
 
 curvix::ExactRegularity regularity_of(const std::vector<double>& weights) {
   const LaurentMask mask = interpolatory_mask(weights);

@@ -17,8 +17,9 @@ const AcceptedOption REFINE_OPTIONS[] = {{"--scheme", true},      {"--levels", t
                                          {"--stationary", false}, {"--knots", true},
                                          {"--all-levels", false}, {"--threads", true}};
 const AcceptedOption CURVE_OPTIONS[] = {{"--kind", true}, {"--samples", true}, {"--knots", true}};
-const AcceptedOption SMOOTHNESS_OPTIONS[] = {
-    {"--scheme", true}, {"--weights", true}, {"--depth", true}};
+const AcceptedOption SMOOTHNESS_OPTIONS[] = {{"--scheme", true},      {"--weights", true},
+                                             {"--depth", true},       {"--levels", true},
+                                             {"--stationary", false}, {"--sweep", true}};
 
 struct CommandEntry {
   LabCommand command;

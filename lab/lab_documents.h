@@ -25,9 +25,17 @@ std::string refine_document(const RefineOptions& options, const Refinement& refi
 std::string curve_document(const CurveOptions& options, const std::vector<PlanarPoint>& samples,
                            OutputFormat format);
 
-// The analysis of options.weights (typed, or the scheme's) and the notes that
-// word what the report's values mean.
-std::string smoothness_document(const SmoothnessOptions& options, const SmoothnessReport& report,
-                                OutputFormat format);
+// One smoothness analysis: of a rule (options.weights, typed or a scheme's),
+// or of an RBF scheme over its levels when options.over_levels.
+struct SmoothnessResult {
+  RuleAnalysis rule;
+  ModeAnalysis levels;
+};
+
+// The analyses, one per swept value (`swept` parallel to `results`), or one
+// with `swept` empty when there is no sweep, and the notes that word what
+// their values mean; text, csv or json.
+std::string smoothness_document(const SmoothnessOptions& options, const std::vector<double>& swept,
+                                const std::vector<SmoothnessResult>& results, OutputFormat format);
 
 }  // namespace curvix

@@ -15,7 +15,7 @@ const char* const PROGRAM_HELP =
     "  mask        insertion weights of one subdivision stencil\n"
     "  refine      refine a closed polygon by a subdivision scheme\n"
     "  curve       sample a Lagrange, Bezier or RBF curve over points\n"
-    "  smoothness  sum rules, reproduction and Holder bounds of a rule\n"
+    "  smoothness  sum rules, reproduction and regularity of a rule or scheme\n"
     "\n"
     "options:\n"
     "  -h, --help  this text; 'curvix-lab COMMAND --help' for a command\n"
@@ -103,20 +103,40 @@ const char* const CURVE_HELP =
 const char* const SMOOTHNESS_HELP_HEAD =
     "usage: curvix-lab smoothness (--scheme S [SETTINGS] | --weights w1,...,w2L) [OPTIONS]\n"
     "\n"
-    "Prints the sum rules, the reproduction degree, lower and upper Holder\n"
-    "bounds, the smoothness class and notes for a scheme's uniform rule or for\n"
-    "the given insertion weights.\n"
+    "How smooth the limit curves of a rule or scheme are: sum rules, reproduction\n"
+    "degree, Holder bounds from products up to --depth, then the exact Holder\n"
+    "regularity (invariant polytope, with its product and vertices) or, where it\n"
+    "cannot be had, tighter bounds with their gap and the reason, and the\n"
+    "smoothness class that follows. The weights shown are those analysed: typed\n"
+    "weights that meet sum rules only up to rounding are moved onto them.\n"
+    "\n"
+    "rbf4 and rbf6 are analysed as the subdivision command runs them: the mask of\n"
+    "each level (h halved per level; r fixed, or halved with --stationary), whether\n"
+    "the scheme is stationary (every level's mask equal within rounding) and, if\n"
+    "not, the flat limit the masks approach, checked against their extrapolation,\n"
+    "the rate, the limit rule's regularity and what asymptotic similarity shows.\n"
+    "Levels whose stencil systems pass condition 1e12 are flagged untrusted.\n"
     "\n"
     "options:\n"
     "  --scheme S           rbf4, rbf6, nr4 or dd (or give --weights)\n"
     "  --weights w1,...,w2L insertion weights of a rule, an even number (or give\n"
     "                       --scheme)\n"
     "settings, with --scheme only:\n" LAB_SETTINGS_HELP
+    "  --levels K           levels of rbf4 and rbf6 analysed, 2 to 30 (default 10)\n"
+    "  --stationary         rbf4 and rbf6: r follows the halving spacing (default off)\n"
+    "  --sweep NAME=FROM:TO:STEP\n"
+    "                       one analysis per value of NAME: w for nr4, r, c or h\n"
+    "                       for rbf4 and rbf6 (default no sweep; at most 10000)\n"
     "  --depth L            steps used by the Holder estimates (default ";
 const char* const SMOOTHNESS_HELP_TAIL =
-    ")\n" LAB_OUTPUT_HELP("text|csv|json") "\n"
+    ")\n" LAB_OUTPUT_HELP("text|csv|json|svg") "\n"
+    "svg draws a sweep: the regularity against the swept value over the shaded\n"
+    "smoothness classes.\n"
+    "\n"
     "example:\n"
-    "  curvix-lab smoothness --weights -0.0625,0.5625,0.5625,-0.0625\n";
+    "  curvix-lab smoothness --weights -0.0625,0.5625,0.5625,-0.0625\n"
+    "  curvix-lab smoothness --scheme rbf4 --basis gs --stationary --format json\n"
+    "  curvix-lab smoothness --scheme nr4 --sweep w=0:0.2:0.001 --format svg --output nr4.svg\n";
 
 }  // namespace
 

@@ -24,8 +24,10 @@ LabStatus deliver(const std::string& document, const std::string& output_path, s
   return out ? LabStatus{} : data_error("cannot write standard output");
 }
 
+// smoothness draws only a sweep, which its own options decide.
 bool takes_svg(LabCommand command) {
-  return command == LabCommand::REFINE || command == LabCommand::CURVE;
+  return command == LabCommand::REFINE || command == LabCommand::CURVE ||
+         command == LabCommand::SMOOTHNESS;
 }
 
 }  // namespace

@@ -1,3 +1,5 @@
+#include <limits>
+
 #include "lab/lab_documents.h"
 #include "lab/output_text.h"
 
@@ -11,6 +13,14 @@ std::vector<std::string> numbered(const char* prefix, std::size_t count) {
   return names;
 }
 
+// Whether any row is a symmetric four-point rule: the table then has a
+// tension column, NaN in the rows that are not.
+bool any_tension(const std::vector<MaskRow>& rows) {
+  for (const MaskRow& row : rows)
+    if (row.four_point) return true;
+  return false;
+}
+
 // Columns follow the first row: every row of one run has the same stencil size.
 NumberTable mask_table(const MaskOptions& options, const std::vector<double>& swept,
                        const std::vector<MaskRow>& rows) {
@@ -19,6 +29,8 @@ NumberTable mask_table(const MaskOptions& options, const std::vector<double>& sw
   for (const auto& name : numbered("t", rows.front().params.size())) table.columns.push_back(name);
   for (const auto& name : numbered("w", rows.front().weights.size())) table.columns.push_back(name);
   table.columns.insert(table.columns.end(), {"sum", "degree"});
+  const bool tension = any_tension(rows);
+  if (tension) table.columns.push_back("tension");
   for (std::size_t i = 0; i < rows.size(); ++i) {
     std::vector<double> values;
     if (options.sweeping) values.push_back(swept[i]);
@@ -26,6 +38,9 @@ NumberTable mask_table(const MaskOptions& options, const std::vector<double>& sw
     values.insert(values.end(), rows[i].weights.begin(), rows[i].weights.end());
     values.push_back(rows[i].sum);
     values.push_back(rows[i].reproduction_degree);
+    if (tension)
+      values.push_back(rows[i].four_point ? rows[i].tension
+                                          : std::numeric_limits<double>::quiet_NaN());
     table.rows.push_back(values);
   }
   return table;
@@ -37,6 +52,7 @@ void write_mask_row(JsonWriter& json, const MaskOptions& options, double swept,
   if (options.sweeping) json.key(options.sweep.name).number(swept);
   json.key("params").numbers(row.params).key("weights").numbers(row.weights);
   json.key("sum").number(row.sum).key("reproduction_degree").integer(row.reproduction_degree);
+  if (row.four_point) json.key("tension").number(row.tension);
   json.end_object();
 }
 

@@ -167,7 +167,7 @@ LabStatus check_params(const MaskOptions& options) {
 LabStatus read_sweep_option(const ParsedCommandLine& parsed, MaskOptions& options) {
   options.sweeping = given(parsed, "--sweep");
   if (!options.sweeping) return {};
-  return parse_sweep(parsed.values.at("--sweep"), options.sweep);
+  return parse_sweep(parsed.values.at("--sweep"), false, options.sweep);
 }
 
 LabStatus read_smoothness_source(const ParsedCommandLine& parsed, SmoothnessOptions& options) {
@@ -188,6 +188,33 @@ LabStatus read_smoothness_source(const ParsedCommandLine& parsed, SmoothnessOpti
   return status;
 }
 
+// --stationary and --levels apply to the RBF schemes' levels; a sweep needs
+// a scheme whose rule the swept setting changes: w the tension of nr4, r, c
+// and h the RBF schemes'.
+LabStatus read_smoothness_levels(const ParsedCommandLine& parsed, SmoothnessOptions& options) {
+  options.settings.stationary = parsed.flags.count("--stationary") != 0;
+  options.over_levels = options.from_scheme && is_rbf_scheme(options.settings.subdivision.scheme);
+  for (const char* option : {"--stationary", "--levels"})
+    if ((given(parsed, option) || parsed.flags.count(option) != 0) && !options.over_levels)
+      return usage_error(std::string(option) + " applies to " + rbf_scheme_names() + " only");
+  return read_int(parsed, "--levels", MIN_SMOOTHNESS_LEVELS, MAX_LEVELS, options.levels);
+}
+
+LabStatus read_smoothness_sweep(const ParsedCommandLine& parsed, SmoothnessOptions& options) {
+  options.sweeping = given(parsed, "--sweep");
+  if (!options.sweeping) return {};
+  if (!options.from_scheme) return usage_error("--sweep needs --scheme");
+  const LabStatus status = parse_sweep(parsed.values.at("--sweep"), true, options.sweep);
+  if (!status.ok()) return status;
+  const SchemeKind scheme = options.settings.subdivision.scheme;
+  if (options.sweep.target == SweepTarget::W && scheme != SCHEME_NR4)
+    return usage_error("--sweep w applies to nr4 only");
+  if (options.sweep.target != SweepTarget::W && !is_rbf_scheme(scheme))
+    return usage_error("--sweep " + options.sweep.name + " applies to " + rbf_scheme_names() +
+                       " only");
+  return {};
+}
+
 std::string operand_or_stdin(const ParsedCommandLine& parsed) {
   return parsed.operands.empty() ? std::string() : parsed.operands.front();
 }
@@ -201,7 +228,7 @@ LabStatus read_common_options(const ParsedCommandLine& parsed, bool allow_svg,
                                       allow_svg ? "" : "text, csv or json");
   if (!status.ok()) return status;
   if (common.format == OutputFormat::SVG && !allow_svg) {
-    return usage_error("--format svg applies to refine and curve only");
+    return usage_error("--format svg applies to refine, curve and smoothness --sweep only");
   }
   const auto output = parsed.values.find("--output");
   if (output != parsed.values.end()) {
@@ -240,7 +267,10 @@ LabStatus read_curve_options(const ParsedCommandLine& parsed, CurveOptions& opti
 
 LabStatus read_smoothness_options(const ParsedCommandLine& parsed, SmoothnessOptions& options) {
   options.depth = default_smoothness_depth();
-  return first_failure({read_smoothness_source(parsed, options),
+  const LabStatus status = read_smoothness_source(parsed, options);
+  if (!status.ok()) return status;
+  return first_failure({read_smoothness_levels(parsed, options),
+                        read_smoothness_sweep(parsed, options),
                         read_int(parsed, "--depth", 1, MAX_SMOOTHNESS_DEPTH, options.depth)});
 }
 

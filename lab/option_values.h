@@ -20,8 +20,10 @@ constexpr int MAX_THREADS = 1024;  // far past any machine's cores; guards again
 constexpr int DEFAULT_SAMPLES = 501;
 constexpr int MIN_SAMPLES = 2;  // both ends of the parameter range
 constexpr int MAX_SAMPLES = 10000000;
-constexpr int MAX_SMOOTHNESS_DEPTH = 40;  // the estimates' cost grows with the depth
-constexpr int MIN_POLYNOMIAL_DEGREE = 0;  // the systems always have a constant term
+constexpr int MAX_SMOOTHNESS_DEPTH = 40;       // the estimates' cost grows with the depth
+constexpr int DEFAULT_SMOOTHNESS_LEVELS = 10;  // the subdivision command's levels analysed
+constexpr int MIN_SMOOTHNESS_LEVELS = 2;       // stationarity compares levels
+constexpr int MIN_POLYNOMIAL_DEGREE = 0;       // the systems always have a constant term
 constexpr int MAX_POLYNOMIAL_DEGREE = 1000;
 
 enum class OutputFormat { TEXT, CSV, JSON, SVG };
@@ -54,11 +56,18 @@ struct CurveOptions {
   std::string input;
 };
 
+// An RBF scheme (--scheme rbf4|rbf6) is analysed over its levels, as the
+// subdivision command runs it (settings.stationary from --stationary); any
+// other source is one rule.
 struct SmoothnessOptions {
   bool from_scheme = false;  // --scheme given, else --weights
   LevelSettings settings;
   std::vector<double> weights;
   int depth = 0;  // filled with default_smoothness_depth() when not given
+  bool over_levels = false;
+  int levels = DEFAULT_SMOOTHNESS_LEVELS;
+  bool sweeping = false;
+  Sweep sweep;
 };
 
 // Reads --format and --output. svg is refused unless allow_svg.

@@ -1,65 +1,20 @@
-#include <cmath>
-#include <cstdio>
-#include <limits>
-
 #include "io/exact_number.h"
 #include "lab/lab_documents.h"
 #include "lab/number_text.h"
 #include "lab/output_text.h"
+#include "lab/smoothness_sections.h"
+#include "lab/smoothness_words.h"
+
+// Index
+// - One rule
+// - A sweep
+// - The document
 
 namespace curvix {
 
 namespace {
 
-constexpr int NUMBER_TEXT_SIZE = 32;  // a number of the notes' precisions fits
-
-// "%.3g" for the size of a correction, "%.4f" for a bound.
-std::string correction_text(double value) {
-  char text[NUMBER_TEXT_SIZE];
-  std::snprintf(text, sizeof text, "%.3g", value);
-  return text;
-}
-std::string bound_text(double value) {
-  char text[NUMBER_TEXT_SIZE];
-  std::snprintf(text, sizeof text, "%.4f", value);
-  return text;
-}
-
-// What the report's values mean, one note per fact.
-std::vector<std::string> notes_of(const SmoothnessReport& report) {
-  std::vector<std::string> notes;
-  if (report.status == SmoothnessStatus::NOT_CONVERGENT) {
-    notes.push_back(
-        "the weights do not sum to 1 (even up to rounding): the scheme does not converge");
-    return notes;
-  }
-  if (report.corrected)
-    notes.push_back("weights moved by at most " + correction_text(report.correction) +
-                    " to meet the " + std::to_string(report.sum_rules) +
-                    " sum rules they meet only up to rounding");
-  if (report.smoothness_class < 0)
-    notes.push_back("the bounds do not prove convergence to continuous curves");
-  if (report.excluded_class >= 0)
-    notes.push_back("upper bound " + bound_text(report.holder_upper) + " excludes C" +
-                    std::to_string(report.excluded_class));
-  return notes;
-}
-
-// The bounds, not a number where the rule has no limit to bound.
-double holder_lower(const SmoothnessReport& report) {
-  return report.status == SmoothnessStatus::NOT_CONVERGENT
-             ? std::numeric_limits<double>::quiet_NaN()
-             : report.holder_lower;
-}
-double holder_upper(const SmoothnessReport& report) {
-  return report.status == SmoothnessStatus::NOT_CONVERGENT
-             ? std::numeric_limits<double>::quiet_NaN()
-             : report.holder_upper;
-}
-
-std::string class_text(int smoothness_class) {
-  return smoothness_class < 0 ? std::string("not even C0") : "C" + std::to_string(smoothness_class);
-}
+// ------------------------------------------------------------------ One rule
 
 std::string source_text(const SmoothnessOptions& options) {
   if (!options.from_scheme) return "the given weights";
@@ -67,36 +22,16 @@ std::string source_text(const SmoothnessOptions& options) {
          settings_text(options.settings) + ")";
 }
 
-std::string smoothness_text(const SmoothnessOptions& options, const SmoothnessReport& report) {
+std::string rule_document_text(const SmoothnessOptions& options, const RuleAnalysis& rule) {
   std::string text = "# smoothness of " + source_text(options) + ", depth " +
-                     std::to_string(options.depth) + "\n" + TEXT_PRECISION_NOTE + "\nweights:";
-  for (double w : options.weights) text += " " + short_number(w);
-  text += "\nsum rules: " + std::to_string(report.sum_rules) +
-          "\nreproduction degree: " + std::to_string(report.reproduction_degree) +
-          "\nHolder lower bound: " + short_number(holder_lower(report)) +
-          "\nHolder upper bound: " + short_number(holder_upper(report)) +
-          "\nsmoothness class: " + class_text(report.smoothness_class) + "\n";
-  for (const std::string& line : notes_of(report)) text += "note: " + line + "\n";
+                     std::to_string(options.depth) + "\n" + TEXT_PRECISION_NOTE + "\n" +
+                     rule_text(rule, options.depth);
+  for (const std::string& line : rule_notes(rule)) text += "note: " + line + "\n";
   return text;
 }
 
-std::string smoothness_csv(const SmoothnessOptions& options, const SmoothnessReport& report) {
-  std::string csv = "field,value\n";
-  for (std::size_t i = 0; i < options.weights.size(); ++i) {
-    csv += "w" + std::to_string(i + 1) + "," + exact_number(options.weights[i]) + "\n";
-  }
-  csv += "sum_rules," + std::to_string(report.sum_rules) + "\nreproduction_degree," +
-         std::to_string(report.reproduction_degree) + "\nholder_lower," +
-         exact_number(holder_lower(report)) + "\nholder_upper," +
-         exact_number(holder_upper(report)) + "\nsmoothness_class," +
-         std::to_string(report.smoothness_class) + "\n";
-  for (const std::string& line : notes_of(report)) csv += "note," + csv_field(line) + "\n";
-  return csv;
-}
-
-std::string smoothness_json(const SmoothnessOptions& options, const SmoothnessReport& report) {
-  JsonWriter json;
-  json.begin_object().key("command").string("smoothness").key("scheme");
+void write_source(JsonWriter& json, const SmoothnessOptions& options) {
+  json.key("command").string("smoothness").key("scheme");
   if (options.from_scheme)
     json.string(scheme_info(options.settings.subdivision.scheme).name);
   else
@@ -105,28 +40,115 @@ std::string smoothness_json(const SmoothnessOptions& options, const SmoothnessRe
     write_settings(json, options.settings);
   else
     json.key("settings").null();
-  json.key("depth").integer(options.depth).key("weights").numbers(options.weights);
-  json.key("sum_rules").integer(report.sum_rules);
-  json.key("reproduction_degree").integer(report.reproduction_degree);
-  json.key("holder_lower").number(holder_lower(report));
-  json.key("holder_upper").number(holder_upper(report));
-  json.key("smoothness_class").integer(report.smoothness_class).key("notes").begin_array();
-  for (const std::string& line : notes_of(report)) json.string(line);
+  if (options.over_levels) json.key("stationary_mode").boolean(options.settings.stationary);
+  json.key("depth").integer(options.depth);
+}
+
+void write_analysis_members(JsonWriter& json, const SmoothnessOptions& options,
+                            const SmoothnessResult& result) {
+  if (options.over_levels)
+    write_levels_members(json, options, result.levels);
+  else
+    write_rule_members(json, result.rule);
+}
+
+// ------------------------------------------------------------------ A sweep
+
+// The analysis whose regularity and class a sweep row shows: the rule, or the
+// scheme's one mask or limit rule.
+const CertifiedSmoothness& shown_smoothness(const SmoothnessOptions& options,
+                                            const SmoothnessResult& result) {
+  return options.over_levels ? result.levels.scheme.smoothness : result.rule.smoothness;
+}
+
+std::string sweep_text(const SmoothnessOptions& options, const std::vector<double>& swept,
+                       const std::vector<SmoothnessResult>& results) {
+  std::string text = "# smoothness of " + source_text(options) + " against " + options.sweep.name +
+                     ", depth " + std::to_string(options.depth);
+  if (options.over_levels)
+    text += "; over " + std::to_string(options.levels) + " levels, " +
+            (options.settings.stationary ? "stationary mode" : "r fixed") +
+            ": the regularity of the one mask, or of the limit rule when not stationary";
+  text += "\n" + std::string(TEXT_PRECISION_NOTE) + "\n";
+  for (std::size_t i = 0; i < results.size(); ++i) {
+    const CertifiedSmoothness& c = shown_smoothness(options, results[i]);
+    text += options.sweep.name + " = " + short_number(swept[i]) + ": " + regularity_text(c) + ", " +
+            class_text(c.smoothness_class, c.excluded_class);
+    if (options.over_levels)
+      text += results[i].levels.mode.stationary ? ", stationary" : ", not stationary";
+    text += "\n";
+  }
+  return text;
+}
+
+std::string sweep_csv(const SmoothnessOptions& options, const std::vector<double>& swept,
+                      const std::vector<SmoothnessResult>& results) {
+  std::string csv = options.sweep.name +
+                    ",regularity_lower,regularity_upper,exact,smoothness_class,excluded_class" +
+                    (options.over_levels ? ",stationary\n" : "\n");
+  for (std::size_t i = 0; i < results.size(); ++i) {
+    const CertifiedSmoothness& c = shown_smoothness(options, results[i]);
+    csv += exact_number(swept[i]) + "," + exact_number(regularity_lower(c)) + "," +
+           exact_number(regularity_upper(c)) + "," + (c.exact ? "true" : "false") + "," +
+           std::to_string(c.smoothness_class) + "," + std::to_string(c.excluded_class);
+    if (options.over_levels) csv += results[i].levels.mode.stationary ? ",true" : ",false";
+    csv += "\n";
+  }
+  return csv;
+}
+
+std::string sweep_json(const SmoothnessOptions& options, const std::vector<double>& swept,
+                       const std::vector<SmoothnessResult>& results) {
+  JsonWriter json;
+  json.begin_object();
+  write_source(json, options);
+  json.key("sweep").string(options.sweep.name).key("rows").begin_array();
+  for (std::size_t i = 0; i < results.size(); ++i) {
+    json.begin_object().key("parameter").string(options.sweep.name).key("value").number(swept[i]);
+    write_analysis_members(json, options, results[i]);
+    json.end_object();
+  }
   json.end_array().end_object();
   return json.text() + "\n";
 }
 
-}  // namespace
+// ------------------------------------------------------------------ The document
 
-std::string smoothness_document(const SmoothnessOptions& options, const SmoothnessReport& report,
-                                OutputFormat format) {
+std::string one_json(const SmoothnessOptions& options, const SmoothnessResult& result) {
+  JsonWriter json;
+  json.begin_object();
+  write_source(json, options);
+  write_analysis_members(json, options, result);
+  json.end_object();
+  return json.text() + "\n";
+}
+
+std::string one_document(const SmoothnessOptions& options, const SmoothnessResult& result,
+                         OutputFormat format) {
   switch (format) {
-    case OutputFormat::JSON: return smoothness_json(options, report);
-    case OutputFormat::CSV: return smoothness_csv(options, report);
+    case OutputFormat::JSON: return one_json(options, result);
+    case OutputFormat::CSV:
+      return options.over_levels ? levels_csv(options, result.levels)
+                                 : "field,value\n" + rule_csv(result.rule, "");
     case OutputFormat::TEXT:
     case OutputFormat::SVG: break;
   }
-  return smoothness_text(options, report);
+  return options.over_levels ? levels_text(options, result.levels)
+                             : rule_document_text(options, result.rule);
+}
+
+}  // namespace
+
+std::string smoothness_document(const SmoothnessOptions& options, const std::vector<double>& swept,
+                                const std::vector<SmoothnessResult>& results, OutputFormat format) {
+  if (!options.sweeping) return one_document(options, results.front(), format);
+  switch (format) {
+    case OutputFormat::JSON: return sweep_json(options, swept, results);
+    case OutputFormat::CSV: return sweep_csv(options, swept, results);
+    case OutputFormat::TEXT:
+    case OutputFormat::SVG: break;
+  }
+  return sweep_text(options, swept, results);
 }
 
 }  // namespace curvix

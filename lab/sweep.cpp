@@ -8,10 +8,14 @@ namespace curvix {
 
 namespace {
 
-const char* const SWEEP_SHAPE = "expected --sweep NAME=FROM:TO:STEP with NAME r, c or h";
+std::string names(bool tension) {
+  return tension ? "r, c, h or w" : "r, c or h";
+}
 
-bool parse_target(const std::string& name, SweepTarget& target) {
-  if (name == "r")
+bool parse_target(const std::string& name, bool tension, SweepTarget& target) {
+  if (tension && name == "w")
+    target = SweepTarget::W;
+  else if (name == "r")
     target = SweepTarget::R;
   else if (name == "c")
     target = SweepTarget::C;
@@ -40,14 +44,15 @@ double last_index(const Sweep& sweep) {
 
 }  // namespace
 
-LabStatus parse_sweep(const std::string& text, Sweep& sweep) {
+LabStatus parse_sweep(const std::string& text, bool tension, Sweep& sweep) {
+  const std::string shape = "expected --sweep NAME=FROM:TO:STEP with NAME " + names(tension);
   const std::size_t equals = text.find('=');
-  if (equals == std::string::npos) return usage_error(SWEEP_SHAPE);
+  if (equals == std::string::npos) return usage_error(shape);
   sweep.name = text.substr(0, equals);
-  if (!parse_target(sweep.name, sweep.target)) {
-    return usage_error("unknown sweep name '" + sweep.name + "' (expected r, c or h)");
+  if (!parse_target(sweep.name, tension, sweep.target)) {
+    return usage_error("unknown sweep name '" + sweep.name + "' (expected " + names(tension) + ")");
   }
-  if (!parse_range(text.substr(equals + 1), sweep)) return usage_error(SWEEP_SHAPE);
+  if (!parse_range(text.substr(equals + 1), sweep)) return usage_error(shape);
   if (!(sweep.step > 0.0)) return usage_error("sweep STEP must be positive");
   if (sweep.from > sweep.to) return usage_error("sweep FROM must not exceed TO");
   if (!(last_index(sweep) < MAX_SWEEP_ROWS)) {
@@ -68,6 +73,7 @@ void apply_sweep_value(SweepTarget target, double value, LevelSettings& settings
     case SweepTarget::R: settings.subdivision.rbf.r = value; break;
     case SweepTarget::C: settings.subdivision.rbf.c = value; break;
     case SweepTarget::H: settings.h = value; break;
+    case SweepTarget::W: settings.subdivision.tension = value; break;
   }
 }
 

@@ -63,7 +63,7 @@ TEST(LabCommandLine, UsageMistakesAreNamedWithStatus2) {
            "--params applies to rbf4 and rbf6 only"},
           {{"mask", "--scheme", "rbf4", "--format", "svg"},
            2,
-           "--format svg applies to refine and curve only"},
+           "--format svg applies to refine, curve and smoothness --sweep only"},
           {{"mask", "--scheme", "rbf4", "--format", "xml"},
            2,
            "unknown format 'xml' (expected text, csv or json)"},
@@ -192,7 +192,7 @@ TEST(LabCommandLine, SweepRowsAreComputedNotAccumulated) {
   std::istringstream lines(tenths.out);
   std::string line;
   std::getline(lines, line);
-  EXPECT_EQ(line, "r,w1,w2,w3,w4,sum,degree");
+  EXPECT_EQ(line, "r,w1,w2,w3,w4,sum,degree,tension");
   std::vector<double> swept;
   while (std::getline(lines, line)) swept.push_back(std::strtod(line.c_str(), nullptr));
   ASSERT_EQ(swept.size(), 10u);

@@ -1,5 +1,7 @@
 #include "fake_lab_engine.h"
 
+#include <cmath>
+
 #include "lab/lab_engine.h"
 
 namespace curvix {
@@ -31,6 +33,8 @@ LabRefusal compute_mask(const LevelSettings& settings, const std::vector<double>
     row.sum += row.weights.back();
   }
   row.reproduction_degree = 3;
+  row.four_point = s == 4;
+  if (row.four_point) row.tension = -row.weights[0];
   return LabRefusal::NONE;
 }
 
@@ -61,19 +65,64 @@ LabRefusal sample_curve(CurveMode kind, const LevelSettings&, int samples,
   return LabRefusal::NONE;
 }
 
-LabRefusal analyse_rule(const std::vector<double>& weights, int, SmoothnessReport& out) {
+LabRefusal analyse_rule(const std::vector<double>& weights, int, RuleAnalysis& out) {
   bool all_zero = true;
   for (double w : weights) all_zero = all_zero && w == 0.0;
   if (all_zero) return LabRefusal::NOT_A_RULE;
-  out = SmoothnessReport{};
-  out.status = SmoothnessStatus::ANALYSED;
-  out.analysed_weights = weights;
-  out.sum_rules = 2;
-  out.reproduction_degree = 3;
-  out.holder_lower = FAKE_HOLDER_LOWER;
-  out.holder_upper = FAKE_HOLDER_UPPER;
-  out.smoothness_class = 1;
-  out.excluded_class = 2;
+  out = RuleAnalysis{};
+  SmoothnessReport& report = out.smoothness.bounds;
+  report.status = SmoothnessStatus::ANALYSED;
+  report.analysed_weights = weights;
+  double others = 0.0;
+  for (std::size_t m = 0; m + 1 < weights.size(); ++m) others += weights[m];
+  const double off = std::fabs(others + weights.back() - 1.0);
+  if (off > 0.0 && off <= FAKE_ROUNDING) {
+    report.analysed_weights.back() = 1.0 - others;
+    report.corrected = true;
+    report.correction = std::fabs(report.analysed_weights.back() - weights.back());
+  }
+  report.sum_rules = 2;
+  report.reproduction_degree = 3;
+  report.holder_lower = out.smoothness.lower = FAKE_HOLDER_LOWER;
+  report.holder_upper = out.smoothness.upper = FAKE_HOLDER_UPPER;
+  report.smoothness_class = out.smoothness.smoothness_class = 1;
+  report.excluded_class = out.smoothness.excluded_class = 2;
+  out.four_point = weights.size() == 4;
+  if (out.four_point) out.tension = -report.analysed_weights[0];
+  return LabRefusal::NONE;
+}
+
+LabRefusal analyse_scheme_levels(const LevelSettings& first, int levels, int depth,
+                                 ModeAnalysis& out) {
+  out = ModeAnalysis{};
+  LevelSettings settings = first;
+  for (int level = 1; level <= levels; ++level) {
+    LevelAnalysis analysed;
+    analysed.settings = settings;
+    if (compute_mask(settings, {}, analysed.row) != LabRefusal::NONE)
+      return LabRefusal::SINGULAR_STENCIL;
+    analysed.condition = settings.subdivision.rbf.c >= FAKE_WARNING_C ? FAKE_CONDITION : 1.0;
+    out.levels.push_back(analysed);
+    out.mode.trusted.push_back(analysed.condition <= CONDITION_LIMIT);
+    out.mode.changes.push_back(0.0);
+    settings = next_level_settings(settings);
+  }
+  out.mode.stationary = first.stationary;
+  analyse_rule(out.levels.front().row.weights, depth, out.first_level);
+  if (out.mode.stationary) {
+    out.scheme = out.first_level;
+    return LabRefusal::NONE;
+  }
+  const std::size_t s = out.levels.front().row.weights.size();
+  out.mode.limit_weights.assign(FAKE_LIMIT_WEIGHTS, FAKE_LIMIT_WEIGHTS + s);
+  for (int level = 1; level <= levels; ++level)
+    out.mode.distances.push_back(std::ldexp(1.0, -level));
+  out.mode.rate = 0.5;
+  out.mode.rate_level = 2;
+  out.mode.extrapolation_error = 0.0;
+  out.mode.limit_confirmed = true;
+  out.mode.similarity_order = 0;
+  analyse_rule(out.mode.limit_weights, depth, out.scheme);
   return LabRefusal::NONE;
 }
 

@@ -9,8 +9,17 @@
 //                    condition number FAKE_CONDITION for c >= FAKE_WARNING_C, else 1.
 //   sample_curve:    sample k = (x0 + k / 3, y0 + k / 7) from the first point;
 //                    rbf fails with fewer than 2 points.
-//   analyse_rule:    echoes the weights with FAKE_HOLDER_* bounds, C1 proved and
-//                    C2 excluded; fails for an all-zero rule.
+//   compute_mask:    a four-point rule with tension -w1 when there are 4 weights.
+//   analyse_rule:    analyses weights moved onto their sum: the last weight
+//                    becomes 1 - (the others) when they miss 1 by at most
+//                    FAKE_ROUNDING (but do miss it), with `corrected` set; FAKE_HOLDER_* depth
+//                    bounds, C1 proved and C2 excluded, not exact (no second step); 4 weights are a
+//                    four-point rule of tension -w1; fails for an all-zero rule.
+//   analyse_scheme_levels: the levels' settings by next_level_settings, masks
+//                    by compute_mask, conditions as refine's; stationary
+//                    exactly in stationary mode; otherwise the limit
+//                    FAKE_LIMIT_WEIGHTS (4 or 6 of them) at distance 2^-level,
+//                    rate 1/2 measured at level 2, confirmed, similarity order 0.
 
 constexpr double FAKE_WEIGHTS[6] = {-0.0625,   0.1,   1.0 / 3.0, 0.56250000000000011,
                                     2.0 / 3.0, 1e-300};
@@ -19,3 +28,5 @@ constexpr double FAKE_CONDITION = 2e13;  // past the limit at which refine warns
 constexpr double FAKE_HOLDER_LOWER = 1.0 / 3.0;
 constexpr double FAKE_HOLDER_UPPER = 2.0 / 3.0;
 constexpr int FAKE_DEPTH = 7;
+constexpr double FAKE_ROUNDING = 1e-3;
+constexpr double FAKE_LIMIT_WEIGHTS[6] = {0.25, 0.25, 0.25, 0.25, 0.0, 0.0};
