@@ -16,7 +16,7 @@ out=$root/build-fuzz
 seeds=$out/seeds
 
 cmake -S "$root/fuzz" -B "$out" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build "$out" -j2
+cmake --build "$out" -j2 --target glf_reader_fuzz
 
 mkdir -p "$seeds" "$out/corpus" "$out/findings"
 cp "$root/fonts/garamond1.glf" "$seeds/garamond1.glf"

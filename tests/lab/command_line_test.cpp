@@ -138,6 +138,24 @@ TEST(LabCommandLine, DataAndEngineFailuresHaveStatus1) {
       "0,0\n1,1\n2;2\n");
 }
 
+// Messages quote what was typed; a newline or a terminal escape in it is
+// spelled out, so that the error is still the one line a script reads.
+TEST(LabCommandLine, EchoedTextStaysOnOneLine) {
+  expect_failures(
+      {
+          {{"curve", "--kind", "lagrange\n400,80"},
+           2,
+           "unknown curve kind 'lagrange\\n400,80' (expected lagrange, bezier or rbf)"},
+          {{"mask\r", "--scheme", "dd"},
+           2,
+           "unknown command 'mask\\x0d' (expected mask, refine, curve or smoothness)"},
+          {{"mask", "--scheme", "dd", "--r", "1\t\x1b[2J"},
+           2,
+           "invalid number '1\\t\\x1b[2J' for --r"},
+      },
+      SQUARE);
+}
+
 TEST(LabCommandLine, WarningsGoToStderrAndKeepStatus0) {
   const LabRun run = run_lab_with({"refine", "--scheme", "rbf4", "--c", "1000"}, SQUARE);
   EXPECT_EQ(run.status, 0);
