@@ -16,7 +16,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-300}
 out=$root/build-fuzz
 seeds=$out/lab_seeds
-timeout_seconds=10  # per input: the slowest command the caps allow takes about a second here
+timeout_seconds=25  # per input: the largest requests the caps allow take up to about 15 s here
 rss_limit_mb=2048   # the caps keep every command well below this
 
 bash "$root/scripts/install_deps.sh" --fuzz

@@ -94,7 +94,7 @@ TEST(LabCommandLine, UsageMistakesAreNamedWithStatus2) {
            "unknown curve kind 'spline' (expected lagrange, bezier or rbf)"},
           {{"curve", "--kind", "rbf", "--samples", "1"},
            2,
-           "invalid value '1' for --samples (expected an integer from 2 to 10000000)"},
+           "invalid value '1' for --samples (expected an integer from 2 to 1000000)"},
           {{"smoothness"}, 2, "give either --scheme or --weights"},
           {{"smoothness", "--scheme", "dd", "--weights", "1,1"},
            2,
