@@ -3,6 +3,7 @@
 // command line and 1 for input that is too large by itself.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -98,6 +99,25 @@ TEST(LabLimits, InputPastItsByteCapIsRefused) {
   expect_refused({"refine", "--scheme", "dd"}, input + "\n", 1, "the input is larger than 16 MiB");
   expect_refused({"curve", "--kind", "bezier"}, std::string(MAX_INPUT_BYTES + 1, '7'), 1,
                  "the input is larger than 16 MiB");
+}
+
+// The help states every cap, with the value the code enforces.
+TEST(LabLimits, HelpStatesEveryCap) {
+  const std::string refine = run_lab_with({"refine", "--help"}).out;
+  const std::string curve = run_lab_with({"curve", "--help"}).out;
+  const std::string smoothness = run_lab_with({"smoothness", "--help"}).out;
+  const std::string input_cap = std::to_string(MAX_INPUT_BYTES >> 20) + " MiB";
+  EXPECT_NE(refine.find("at most " + std::to_string(MAX_REFINED_POINTS) + " points"),
+            std::string::npos);
+  EXPECT_NE(refine.find(input_cap), std::string::npos);
+  EXPECT_NE(curve.find(input_cap), std::string::npos);
+  for (const long long cap :
+       {static_cast<long long>(MAX_SAMPLES), MAX_CURVE_TERMS, MAX_RBF_CURVE_ORDER})
+    EXPECT_NE(curve.find(std::to_string(cap)), std::string::npos) << cap;
+  EXPECT_NE(smoothness.find("at most\n                       " + std::to_string(MAX_RULE_WEIGHTS)),
+            std::string::npos);
+  EXPECT_EQ(MAX_SMOOTHNESS_WORK, std::ldexp(1.0, 26));
+  EXPECT_NE(smoothness.find("cubed is\n                       at most 2^26"), std::string::npos);
 }
 
 }  // namespace
