@@ -143,6 +143,7 @@ LabStatus run_refine(const ParsedCommandLine& parsed, OutputFormat format,
     status = input_points(options.input, standard_input, MIN_POLYGON_POINTS, options.request.knots,
                           points);
   }
+  if (status.ok()) status = check_refine_size(options, points.size());
   if (!status.ok()) return status;
   Refinement refinement;
   const LabRefusal refusal = refine_polygon(options.request, points, refinement);
@@ -171,6 +172,7 @@ LabStatus run_curve(const ParsedCommandLine& parsed, OutputFormat format,
   if (status.ok()) {
     status = input_points(options.input, standard_input, MIN_CURVE_POINTS, options.knots, points);
   }
+  if (status.ok()) status = check_curve_size(options, points.size());
   if (!status.ok()) return status;
   const LabRefusal refusal =
       sample_curve(options.kind, options.settings, options.samples, options.knots, points, samples);

@@ -43,7 +43,7 @@ const char* const PROGRAM_HELP =
 #define LAB_INPUT_HELP                                                               \
   "INPUT holds one point a line, \"x,y\" or \"x y\", y downward as in the window;\n" \
   "'#' starts a comment. Without INPUT, or with '-', points are read from\n"         \
-  "standard input.\n"
+  "standard input. Input is at most 16 MiB.\n"
 
 const char* const MASK_HELP =
     "usage: curvix-lab mask --scheme rbf4|rbf6|nr4|dd [OPTIONS]\n"
@@ -70,7 +70,8 @@ const char* const REFINE_HELP =
     "\n"
     "options:\n"
     "  --scheme S           rbf4, rbf6, nr4 or dd (required)\n" LAB_SETTINGS_HELP
-    "  --levels K           number of refinement levels (default 1)\n"
+    "  --levels K           number of refinement levels (default 1; the last\n"
+    "                       level holds at most 131072 points)\n"
     "  --stationary         r follows the halving spacing (default off)\n"
     "  --knots t1,...,tN    parameter values of the N input points, strictly\n"
     "                       increasing (default (i - 1) h)\n"
@@ -91,7 +92,10 @@ const char* const CURVE_HELP =
     "\n"
     "options:\n"
     "  --kind K             lagrange, bezier or rbf (required)\n" LAB_SETTINGS_HELP
-    "  --samples M          number of samples, at least 2 (default 501)\n"
+    "  --samples M          number of samples, 2 to 1000000 (default 501); M times\n"
+    "                       the terms a sample sums (N^2 for lagrange, N for\n"
+    "                       bezier, N + D + 1 for rbf) is at most 100000000, and\n"
+    "                       an rbf curve's N + D + 1 at most 1000\n"
     "  --knots t1,...,tN    parameter values of the N input points, strictly\n"
     "                       increasing (default (i - 1) h)\n" LAB_OUTPUT_HELP(
         "text|csv|json|svg") "\n" LAB_INPUT_HELP
@@ -119,17 +123,20 @@ const char* const SMOOTHNESS_HELP_HEAD =
     "\n"
     "options:\n"
     "  --scheme S           rbf4, rbf6, nr4 or dd (or give --weights)\n"
-    "  --weights w1,...,w2L insertion weights of a rule, an even number (or give\n"
-    "                       --scheme)\n"
+    "  --weights w1,...,w2L insertion weights of a rule, an even number, at most\n"
+    "                       32 (or give --scheme)\n"
     "settings, with --scheme only:\n" LAB_SETTINGS_HELP
     "  --levels K           levels of rbf4 and rbf6 analysed, 2 to 30 (default 10)\n"
     "  --stationary         rbf4 and rbf6: r follows the halving spacing (default off)\n"
     "  --sweep NAME=FROM:TO:STEP\n"
     "                       one analysis per value of NAME: w for nr4, r, c or h\n"
-    "                       for rbf4 and rbf6 (default no sweep; at most 10000)\n"
+    "                       for rbf4 and rbf6 (default no sweep; at most 256\n"
+    "                       values)\n"
     "  --depth L            steps used by the Holder estimates (default ";
 const char* const SMOOTHNESS_HELP_TAIL =
-    ")\n" LAB_OUTPUT_HELP("text|csv|json|svg") "\n"
+    ")\n"
+    "                       and 2^(L+1) times the number of weights cubed is\n"
+    "                       at most 2^26\n" LAB_OUTPUT_HELP("text|csv|json|svg") "\n"
     "svg draws a sweep: the regularity against the swept value over the shaded\n"
     "smoothness classes.\n"
     "\n"

@@ -12,8 +12,29 @@ namespace {
 
 const char* const PREFIX = "curvix-lab: ";
 
+// Messages echo what the user typed or fed in, which may hold a newline or a
+// terminal escape; written as \n, \t or \xHH, each message stays one line.
+std::string one_line(const std::string& message) {
+  static const char* const HEX = "0123456789abcdef";
+  std::string line;
+  for (const char c : message) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (c == '\n') {
+      line += "\\n";
+    } else if (c == '\t') {
+      line += "\\t";
+    } else if (byte < 0x20 || byte == 0x7f) {
+      line += std::string("\\x") + HEX[byte >> 4] + HEX[byte & 0xf];
+    } else {
+      line += c;
+    }
+  }
+  return line;
+}
+
 int reported(const LabStatus& status, std::ostream& err) {
-  if (!status.ok()) err << PREFIX << status.message << "\n";
+  if (!status.ok()) err << PREFIX << one_line(status.message) << "\n";
+  err.flush();
   return status.code;
 }
 
@@ -33,10 +54,11 @@ bool takes_svg(LabCommand command) {
 }  // namespace
 
 int run_lab(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-            std::ostream& err) {
+            std::ostream& err, LabFileAccess access) {
   ParsedCommandLine parsed;
   const LabStatus parse_status = parse_command_line(args, parsed);
   if (!parse_status.ok()) return reported(parse_status, err);
+  if (access == LabFileAccess::STREAMS_ONLY) parsed.operands.assign(parsed.operands.size(), "-");
   if (parsed.help) {
     out << help_text(parsed.command);
     return STATUS_OK;
@@ -47,10 +69,11 @@ int run_lab(const std::vector<std::string>& args, std::istream& in, std::ostream
   }
   CommonOptions common;
   LabStatus status = read_common_options(parsed, takes_svg(parsed.command), common);
+  if (access == LabFileAccess::STREAMS_ONLY) common.output_path.clear();
   CommandOutput output;
   if (status.ok()) status = run_command(parsed, common.format, in, output);
   for (const std::string& warning : output.warnings)
-    err << PREFIX << "warning: " << warning << "\n";
+    err << PREFIX << "warning: " << one_line(warning) << "\n";
   if (status.ok()) status = deliver(output.document, common.output_path, out);
   return reported(status, err);
 }

@@ -10,9 +10,14 @@
 
 namespace curvix {
 
+// Whether run_lab may touch the file system. STREAMS_ONLY is for a caller that
+// must leave it alone (the fuzz target): every option is still checked, but an
+// INPUT operand reads `in` as "-" does and the --output document goes to `out`.
+enum class LabFileAccess { FILES, STREAMS_ONLY };
+
 // args excludes the program name. Returns 0, 1 (data, file or engine
 // failure) or 2 (a wrong command line).
 int run_lab(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-            std::ostream& err);
+            std::ostream& err, LabFileAccess access = LabFileAccess::FILES);
 
 }  // namespace curvix

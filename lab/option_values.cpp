@@ -1,5 +1,6 @@
 #include "lab/option_values.h"
 
+#include <cmath>
 #include <cstddef>
 #include <string>
 
@@ -185,6 +186,10 @@ LabStatus read_smoothness_source(const ParsedCommandLine& parsed, SmoothnessOpti
   if (status.ok() && options.weights.size() % 2 != 0) {
     status = usage_error("--weights needs an even number of values (w1,...,w2L)");
   }
+  if (status.ok() && options.weights.size() > MAX_RULE_WEIGHTS) {
+    status = usage_error("--weights gives " + std::to_string(options.weights.size()) +
+                         " values, more than the " + std::to_string(MAX_RULE_WEIGHTS) + " allowed");
+  }
   return status;
 }
 
@@ -206,6 +211,11 @@ LabStatus read_smoothness_sweep(const ParsedCommandLine& parsed, SmoothnessOptio
   if (!options.from_scheme) return usage_error("--sweep needs --scheme");
   const LabStatus status = parse_sweep(parsed.values.at("--sweep"), true, options.sweep);
   if (!status.ok()) return status;
+  const std::size_t values = sweep_values(options.sweep).size();
+  if (values > MAX_SMOOTHNESS_SWEEP_VALUES) {
+    return usage_error("--sweep gives " + std::to_string(values) + " values, more than the " +
+                       std::to_string(MAX_SMOOTHNESS_SWEEP_VALUES) + " a smoothness sweep allows");
+  }
   const SchemeKind scheme = options.settings.subdivision.scheme;
   if (options.sweep.target == SweepTarget::W && scheme != SCHEME_NR4)
     return usage_error("--sweep w applies to nr4 only");
@@ -213,6 +223,22 @@ LabStatus read_smoothness_sweep(const ParsedCommandLine& parsed, SmoothnessOptio
     return usage_error("--sweep " + options.sweep.name + " applies to " + rbf_scheme_names() +
                        " only");
   return {};
+}
+
+// The analysis forms 2^(depth + 1) products of matrices of about the rule's
+// size: refused past MAX_SMOOTHNESS_WORK, with the deepest depth that fits.
+LabStatus check_smoothness_work(const SmoothnessOptions& options, bool depth_given) {
+  const std::size_t size =
+      options.from_scheme
+          ? static_cast<std::size_t>(scheme_info(options.settings.subdivision.scheme).stencil_size)
+          : options.weights.size();
+  const double product_cost = static_cast<double>(size * size * size);
+  if (std::ldexp(product_cost, options.depth + 1) <= MAX_SMOOTHNESS_WORK) return {};
+  int deepest = 0;
+  while (std::ldexp(product_cost, deepest + 2) <= MAX_SMOOTHNESS_WORK) ++deepest;
+  return usage_error("--depth " + std::to_string(options.depth) +
+                     (depth_given ? "" : " (the default)") + " is too deep for a rule of " +
+                     std::to_string(size) + " weights (at most " + std::to_string(deepest) + ")");
 }
 
 std::string operand_or_stdin(const ParsedCommandLine& parsed) {
@@ -267,11 +293,54 @@ LabStatus read_curve_options(const ParsedCommandLine& parsed, CurveOptions& opti
 
 LabStatus read_smoothness_options(const ParsedCommandLine& parsed, SmoothnessOptions& options) {
   options.depth = default_smoothness_depth();
-  const LabStatus status = read_smoothness_source(parsed, options);
+  LabStatus status = read_smoothness_source(parsed, options);
   if (!status.ok()) return status;
-  return first_failure({read_smoothness_levels(parsed, options),
-                        read_smoothness_sweep(parsed, options),
-                        read_int(parsed, "--depth", 1, MAX_SMOOTHNESS_DEPTH, options.depth)});
+  status = first_failure({read_smoothness_levels(parsed, options),
+                          read_smoothness_sweep(parsed, options),
+                          read_int(parsed, "--depth", 1, MAX_SMOOTHNESS_DEPTH, options.depth)});
+  return status.ok() ? check_smoothness_work(options, given(parsed, "--depth")) : status;
 }
+
+LabStatus check_refine_size(const RefineOptions& options, std::size_t points) {
+  const auto input = static_cast<long long>(points);
+  if (input > MAX_REFINED_POINTS / 2) {
+    return data_error("the input's " + std::to_string(points) +
+                      " points refined once would pass the " + std::to_string(MAX_REFINED_POINTS) +
+                      " points allowed");
+  }
+  int deepest = 1;
+  while (deepest < MAX_LEVELS && input << (deepest + 1) <= MAX_REFINED_POINTS) ++deepest;
+  if (options.request.levels <= deepest) return {};
+  return usage_error("--levels " + std::to_string(options.request.levels) + " would refine " +
+                     std::to_string(points) + " points past the " +
+                     std::to_string(MAX_REFINED_POINTS) + " points allowed (at most --levels " +
+                     std::to_string(deepest) + ")");
+}
+
+LabStatus check_curve_size(const CurveOptions& options, std::size_t points) {
+  const auto n = static_cast<long long>(points);
+  const long long order = n + options.settings.subdivision.rbf.pd + 1;
+  const char* kind = curve_info(options.kind).name;
+  if (options.kind == CURVE_RBF && order > MAX_RBF_CURVE_ORDER) {
+    return data_error("an rbf curve over " + std::to_string(points) + " points of degree " +
+                      std::to_string(options.settings.subdivision.rbf.pd) +
+                      " needs a system of order " + std::to_string(order) + ", more than the " +
+                      std::to_string(MAX_RBF_CURVE_ORDER) + " allowed");
+  }
+  const long long terms = options.kind == CURVE_LAGRANGE ? n * n
+                          : options.kind == CURVE_BEZIER ? n
+                                                         : order;
+  const long long most_samples = MAX_CURVE_TERMS / terms;
+  if (most_samples < MIN_SAMPLES) {
+    return data_error(std::string("a ") + kind + " curve over " + std::to_string(points) +
+                      " points is too much work: each sample sums " + std::to_string(terms) +
+                      " terms (at most " + std::to_string(MAX_CURVE_TERMS) + " for all samples)");
+  }
+  if (options.samples <= most_samples) return {};
+  return usage_error("--samples " + std::to_string(options.samples) + " is too many for a " + kind +
+                     " curve over " + std::to_string(points) + " points (at most " +
+                     std::to_string(most_samples) + ")");
+}
+
 
 }  // namespace curvix

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <sstream>
 
 #include "lab/number_text.h"
 
@@ -60,9 +61,33 @@ bool parse_point_line(const std::string& line, PlanarPoint& point, bool& blank,
   return parse_coordinate(first, point.x, reason) && parse_coordinate(second, point.y, reason);
 }
 
+namespace {
+
+constexpr std::size_t READ_CHUNK = 65536;  // bytes per read
+
+// All of `in` into `text`, reading no more than one chunk past the cap.
+LabStatus read_bounded(std::istream& in, std::string& text) {
+  char chunk[READ_CHUNK];
+  while (in.read(chunk, READ_CHUNK) || in.gcount() > 0) {
+    text.append(chunk, static_cast<std::size_t>(in.gcount()));
+    if (text.size() > MAX_INPUT_BYTES) {
+      return data_error("the input is larger than " + std::to_string(MAX_INPUT_BYTES >> 20) +
+                        " MiB");
+    }
+  }
+  if (in.bad()) return data_error("cannot read the input");
+  return {};
+}
+
+}  // namespace
+
 LabStatus read_points(std::istream& in, std::vector<PlanarPoint>& points) {
+  std::string text;
+  const LabStatus status = read_bounded(in, text);
+  if (!status.ok()) return status;
+  std::istringstream lines(text);
   std::string line;
-  for (int number = 1; std::getline(in, line); ++number) {
+  for (int number = 1; std::getline(lines, line); ++number) {
     PlanarPoint point;
     bool blank = false;
     std::string reason;
@@ -72,7 +97,6 @@ LabStatus read_points(std::istream& in, std::vector<PlanarPoint>& points) {
       return data_error("input line " + std::to_string(number) + ": " + reason);
     }
   }
-  if (in.bad()) return data_error("cannot read the input");
   return {};
 }
 

@@ -4,6 +4,7 @@
 // starting a comment that runs to the end of the line, blank lines skipped.
 // Parsing is kept apart from files so it can be tested on strings.
 
+#include <cstddef>
 #include <istream>
 #include <string>
 #include <vector>
@@ -18,8 +19,14 @@ namespace curvix {
 bool parse_point_line(const std::string& line, PlanarPoint& point, bool& blank,
                       std::string& reason);
 
+// Input past this is refused before it is parsed, so that a runaway stream
+// (a device, a wrong file) cannot fill the memory: about five times the text
+// of the largest polygon refine accepts (65,536 points with all 17 digits).
+constexpr std::size_t MAX_INPUT_BYTES = 16u << 20;  // bytes
+
 // Reads every line of `in`. On the first bad line returns a data error naming
-// its 1-based line number; `points` then holds the points before it.
+// its 1-based line number; `points` then holds the points before it. Input
+// longer than MAX_INPUT_BYTES is a data error and gives no points.
 LabStatus read_points(std::istream& in, std::vector<PlanarPoint>& points);
 
 // Reads the points of the file at `path`, or of `standard_input` when path is

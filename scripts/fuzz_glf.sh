@@ -6,8 +6,8 @@
 #
 # The corpus starts from the shipped font and a few small hand-made files
 # (written below) and grows in build-fuzz/corpus/; findings land in
-# build-fuzz/findings/. Needs clang and its fuzzer runtime
-# (libclang-rt-14-dev on Debian 12).
+# build-fuzz/findings/. Installs clang and its fuzzer runtime when missing
+# (install_deps.sh --fuzz).
 set -eu
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -15,8 +15,9 @@ seconds=${1:-300}
 out=$root/build-fuzz
 seeds=$out/seeds
 
+bash "$root/scripts/install_deps.sh" --fuzz
 cmake -S "$root/fuzz" -B "$out" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build "$out" -j2
+cmake --build "$out" -j2 --target glf_reader_fuzz
 
 mkdir -p "$seeds" "$out/corpus" "$out/findings"
 cp "$root/fonts/garamond1.glf" "$seeds/garamond1.glf"

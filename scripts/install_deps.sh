@@ -8,6 +8,7 @@
 #   --cross    the aarch64 cross build and qemu-user (adds Debian's arm64
 #              architecture for the target's GLPK library)
 #   --clang    Clang
+#   --fuzz     Clang and its libFuzzer and sanitizer runtimes (the fuzz targets)
 #   --web      the Emscripten build of the page
 #   --browser  headless Chromium for the browser tests
 #   --node     Node.js and npm from Debian (for a machine that has none)
@@ -22,6 +23,7 @@ for group in "$@"; do
     --font) packages+=(fonts-ebgaramond libfreetype-dev) ;;
     --cross) packages+=(g++-aarch64-linux-gnu qemu-user libglpk-dev:arm64) ;;
     --clang) packages+=(clang) ;;
+    --fuzz) packages+=(clang libclang-rt-14-dev) ;;
     --web) packages+=(emscripten node-acorn python3 librsvg2-bin) ;;
     --browser) packages+=(chromium fonts-liberation) ;;
     --node) packages+=(nodejs npm) ;;
@@ -30,7 +32,7 @@ for group in "$@"; do
     --package) packages+=(dpkg-dev desktop-file-utils man-db bsdextrautils debootstrap) ;;
     *)
       echo "install_deps.sh: unknown option '$group'" \
-           "(expected --test, --font, --cross, --clang, --web, --browser, --node or --package)" >&2
+           "(expected --test, --font, --cross, --clang, --fuzz, --web, --browser, --node or --package)" >&2
       exit 2 ;;
   esac
 done

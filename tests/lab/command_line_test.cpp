@@ -94,7 +94,7 @@ TEST(LabCommandLine, UsageMistakesAreNamedWithStatus2) {
            "unknown curve kind 'spline' (expected lagrange, bezier or rbf)"},
           {{"curve", "--kind", "rbf", "--samples", "1"},
            2,
-           "invalid value '1' for --samples (expected an integer from 2 to 10000000)"},
+           "invalid value '1' for --samples (expected an integer from 2 to 1000000)"},
           {{"smoothness"}, 2, "give either --scheme or --weights"},
           {{"smoothness", "--scheme", "dd", "--weights", "1,1"},
            2,
@@ -136,6 +136,24 @@ TEST(LabCommandLine, DataAndEngineFailuresHaveStatus1) {
   expect_failures(
       {{{"refine", "--scheme", "nr4", "-"}, 1, "input line 3: expected \"x,y\" or \"x y\""}},
       "0,0\n1,1\n2;2\n");
+}
+
+// Messages quote what was typed; a newline or a terminal escape in it is
+// spelled out, so that the error is still the one line a script reads.
+TEST(LabCommandLine, EchoedTextStaysOnOneLine) {
+  expect_failures(
+      {
+          {{"curve", "--kind", "lagrange\n400,80"},
+           2,
+           "unknown curve kind 'lagrange\\n400,80' (expected lagrange, bezier or rbf)"},
+          {{"mask\r", "--scheme", "dd"},
+           2,
+           "unknown command 'mask\\x0d' (expected mask, refine, curve or smoothness)"},
+          {{"mask", "--scheme", "dd", "--r", "1\t\x1b[2J"},
+           2,
+           "invalid number '1\\t\\x1b[2J' for --r"},
+      },
+      SQUARE);
 }
 
 TEST(LabCommandLine, WarningsGoToStderrAndKeepStatus0) {

@@ -108,3 +108,29 @@ TEST_F(OutputFile, FailedWriteRemovesTheTemporaryFile) {
 }
 
 }  // namespace
+
+// A caller that keeps run_lab off the file system gets every check still
+// made, the INPUT operand read from its stream and the --output document on
+// its stream; no file is read, made or changed.
+TEST_F(OutputFile, StreamsOnlyLeavesTheFileSystemAlone) {
+  write("points.txt", "5,5\n6,6\n7,7\n");
+  write("out.csv", "keep me\n");
+  const std::vector<std::string> args = {
+      "refine",        "--scheme",        "dd", "--format", "csv", "--output",
+      path("out.csv"), path("points.txt")};
+  std::istringstream in(SQUARE);
+  std::ostringstream out;
+  std::ostringstream err;
+  EXPECT_EQ(run_lab(args, in, out, err, LabFileAccess::STREAMS_ONLY), 0) << err.str();
+  EXPECT_EQ(out.str(), run_lab_with({"refine", "--scheme", "dd", "--format", "csv"}, SQUARE).out);
+  EXPECT_EQ(read("out.csv"), "keep me\n");
+  EXPECT_EQ(entries(), (std::set<std::string>{"out.csv", "points.txt"}));
+
+  std::istringstream no_input;
+  std::ostringstream refused;
+  std::ostringstream refusal;
+  EXPECT_EQ(run_lab({"refine", "--scheme", "dd", "--output="}, no_input, refused, refusal,
+                    LabFileAccess::STREAMS_ONLY),
+            2);
+  EXPECT_EQ(refusal.str(), "curvix-lab: --output needs a file name\n");
+}

@@ -222,3 +222,16 @@ TEST(LabEngine, RefineWritesTheSameBytesForAnyThreadCount) {
 }
 
 }  // namespace
+
+// The real default depth counts against the smoothness cap like a typed one,
+// and the refusal says the depth was the default.
+TEST(LabEngine, DefaultDepthIsCappedForLargeRules) {
+  std::string fourteen_weights = "0.5,0.5";
+  for (int i = 0; i < 12; ++i) fourteen_weights += ",0";
+  const LabRun run = run_lab_with({"smoothness", "--weights", fourteen_weights});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err,
+            "curvix-lab: --depth 14 (the default) is too deep for a rule of 14 weights (at most "
+            "13)\n");
+  EXPECT_EQ(run.out, "");
+}
