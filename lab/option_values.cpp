@@ -342,5 +342,4 @@ LabStatus check_curve_size(const CurveOptions& options, std::size_t points) {
                      std::to_string(most_samples) + ")");
 }
 
-
 }  // namespace curvix
