@@ -131,7 +131,9 @@ const char* const SMOOTHNESS_HELP_HEAD =
     "  --sweep NAME=FROM:TO:STEP\n"
     "                       one analysis per value of NAME: w for nr4, r, c or h\n"
     "                       for rbf4 and rbf6 (default no sweep; at most 256\n"
-    "                       values)\n"
+    "                       values, and the cost below summed over a sweep's\n"
+    "                       analyses at most 2^31, two per value for rbf4 and\n"
+    "                       rbf6)\n"
     "  --depth L            steps used by the Holder estimates (default ";
 const char* const SMOOTHNESS_HELP_TAIL =
     ")\n"

@@ -241,6 +241,23 @@ LabStatus check_smoothness_work(const SmoothnessOptions& options, bool depth_giv
                      std::to_string(size) + " weights (at most " + std::to_string(deepest) + ")");
 }
 
+// A sweep repeats the analysis per value, twice for the RBF schemes (the
+// first level's rule and the limit's): the whole is capped as well.
+LabStatus check_smoothness_sweep_work(const SmoothnessOptions& options) {
+  if (!options.sweeping) return {};
+  const auto size =
+      static_cast<double>(scheme_info(options.settings.subdivision.scheme).stencil_size);
+  const std::size_t values = sweep_values(options.sweep).size();
+  const double analyses = static_cast<double>(values) * (options.over_levels ? 2.0 : 1.0);
+  const double analysis_cost = std::ldexp(size * size * size, options.depth + 1);
+  if (analyses * analysis_cost <= MAX_SMOOTHNESS_SWEEP_WORK) return {};
+  const auto most = static_cast<long long>(MAX_SMOOTHNESS_SWEEP_WORK / analysis_cost /
+                                           (options.over_levels ? 2.0 : 1.0));
+  return usage_error("--sweep gives " + std::to_string(values) + " values, more than the " +
+                     std::to_string(most) + " a sweep at --depth " + std::to_string(options.depth) +
+                     " allows (a lower --depth allows more)");
+}
+
 std::string operand_or_stdin(const ParsedCommandLine& parsed) {
   return parsed.operands.empty() ? std::string() : parsed.operands.front();
 }
@@ -298,7 +315,8 @@ LabStatus read_smoothness_options(const ParsedCommandLine& parsed, SmoothnessOpt
   status = first_failure({read_smoothness_levels(parsed, options),
                           read_smoothness_sweep(parsed, options),
                           read_int(parsed, "--depth", 1, MAX_SMOOTHNESS_DEPTH, options.depth)});
-  return status.ok() ? check_smoothness_work(options, given(parsed, "--depth")) : status;
+  if (status.ok()) status = check_smoothness_work(options, given(parsed, "--depth"));
+  return status.ok() ? check_smoothness_sweep_work(options) : status;
 }
 
 LabStatus check_refine_size(const RefineOptions& options, std::size_t points) {

@@ -34,11 +34,13 @@ constexpr long long MAX_CURVE_TERMS = 100000000;  // samples times the terms eac
                                                   // lagrange, N for bezier, N + pd + 1 for rbf
 constexpr long long MAX_RBF_CURVE_ORDER = 1000;   // N + pd + 1: the dense RBF system, O(order^3)
 constexpr std::size_t MAX_RULE_WEIGHTS = 32;      // the analysis's matrices are of about this order
-constexpr double MAX_SMOOTHNESS_WORK = 67108864.0;        // 2^26 >= 2^(depth + 1) products of
-                                                          // weights^3 each: about a second
-constexpr std::size_t MAX_SMOOTHNESS_SWEEP_VALUES = 256;  // each value up to two exact analyses,
-                                                          // tens of ms each
-constexpr int MIN_POLYNOMIAL_DEGREE = 0;                  // the systems always have a constant term
+constexpr double MAX_SMOOTHNESS_WORK = 67108864.0;          // 2^26 >= 2^(depth + 1) products of
+                                                            // weights^3 each: about a second
+constexpr double MAX_SMOOTHNESS_SWEEP_WORK = 2147483648.0;  // 2^31: the same sum over a sweep's
+                                                            // analyses, about ten seconds
+constexpr std::size_t MAX_SMOOTHNESS_SWEEP_VALUES = 256;    // each value up to two exact analyses,
+                                                            // tens of ms each
+constexpr int MIN_POLYNOMIAL_DEGREE = 0;  // the systems always have a constant term
 constexpr int MAX_POLYNOMIAL_DEGREE = 1000;
 
 enum class OutputFormat { TEXT, CSV, JSON, SVG };

@@ -98,6 +98,13 @@ TEST(LabLimits, SmoothnessSweepValuesAreCapped) {
   expect_refused({"smoothness", "--scheme", "nr4", "--sweep", "w=0:0.256:0.001"}, "", 2,
                  "--sweep gives 257 values, more than the 256 a smoothness sweep allows");
   expect_passes({"mask", "--scheme", "rbf4", "--sweep", "r=1:1.256:0.001"}, "");
+  expect_passes({"smoothness", "--scheme", "rbf6", "--sweep", "r=1:2.5:0.01", "--depth", "14"}, "");
+  expect_refused({"smoothness", "--scheme", "rbf6", "--sweep", "r=1:2.51:0.01", "--depth", "14"},
+                 "", 2,
+                 "--sweep gives 152 values, more than the 151 a sweep at --depth 14 allows (a "
+                 "lower --depth allows more)");
+  expect_passes({"smoothness", "--scheme", "rbf6", "--sweep", "r=1:2.51:0.01", "--depth", "13"},
+                "");
 }
 
 // A runaway stream is cut off at the cap, whatever its lines hold.
@@ -129,6 +136,8 @@ TEST(LabLimits, HelpStatesEveryCap) {
   EXPECT_NE(smoothness.find("at most " + std::to_string(MAX_SMOOTHNESS_SWEEP_VALUES) + "\n"),
             std::string::npos);
   EXPECT_EQ(MAX_SMOOTHNESS_WORK, std::ldexp(1.0, 26));
+  EXPECT_EQ(MAX_SMOOTHNESS_SWEEP_WORK, std::ldexp(1.0, 31));
+  EXPECT_NE(smoothness.find("analyses at most 2^31"), std::string::npos);
   EXPECT_NE(smoothness.find("cubed is\n                       at most 2^26"), std::string::npos);
 }
 
