@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "curves/colours.h"
+#include "lab/svg_picture.h"
 
 // Index
 // - Frame: the plot area and the map from values to the canvas
@@ -29,10 +30,8 @@ constexpr double LABEL_GAP = 6.0;       // viewBox units between a label and wha
 constexpr double BASELINE_DROP = FONT_SIZE / 3.0;  // centres a label's digits on its y
 constexpr double EDGE_LABEL_INSET = 18.0;  // viewBox units: the axis labels from the canvas edge
 constexpr double BOUNDS_OPACITY = 0.35;    // the band between bounds, over the class bands
-constexpr int SVG_DIGITS = 8;
-constexpr double COLOUR_LEVELS = 255.0;  // an 8-bit channel per colour component
-constexpr float PAPER_WHITE = 1.0f;      // the plot's page, as a paper's
-constexpr double BAND_OPACITY = 0.5;     // the tinted class bands
+constexpr float PAPER_WHITE = 1.0f;        // the plot's page, as a paper's
+constexpr double BAND_OPACITY = 0.5;       // the tinted class bands
 // Every other class band is tinted with the program's background grey.
 constexpr float BAND_GREY = BACKGROUND_GREY;
 
@@ -70,20 +69,6 @@ Frame frame_of(const RegularityPlot& plot) {
   return f;
 }
 
-std::string number(double value) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.*g", SVG_DIGITS, value);
-  return buffer;
-}
-
-std::string rgb(const Colour& colour) {
-  auto channel = [](float component) {
-    return std::to_string(std::lround(static_cast<double>(component) * COLOUR_LEVELS));
-  };
-  return "rgb(" + channel(colour.red) + "," + channel(colour.green) + "," + channel(colour.blue) +
-         ")";
-}
-
 std::string escaped(const std::string& text) {
   std::string out;
   for (const char c : text) {
@@ -101,13 +86,13 @@ std::string escaped(const std::string& text) {
 
 std::string text_at(double x, double y, const std::string& anchor, double size,
                     const std::string& content, const std::string& extra = "") {
-  return "<text x=\"" + number(x) + "\" y=\"" + number(y) + "\" text-anchor=\"" + anchor +
-         "\" font-size=\"" + number(size) + "\"" + extra + ">" + escaped(content) + "</text>\n";
+  return "<text x=\"" + svg_number(x) + "\" y=\"" + svg_number(y) + "\" text-anchor=\"" + anchor +
+         "\" font-size=\"" + svg_number(size) + "\"" + extra + ">" + escaped(content) + "</text>\n";
 }
 
 std::string line(double x1, double y1, double x2, double y2) {
-  return "<line x1=\"" + number(x1) + "\" y1=\"" + number(y1) + "\" x2=\"" + number(x2) +
-         "\" y2=\"" + number(y2) + "\"/>\n";
+  return "<line x1=\"" + svg_number(x1) + "\" y1=\"" + svg_number(y1) + "\" x2=\"" +
+         svg_number(x2) + "\" y2=\"" + svg_number(y2) + "\"/>\n";
 }
 
 // ------------------------------------------------------------------ Parts
@@ -116,14 +101,15 @@ std::string line(double x1, double y1, double x2, double y2) {
 // at the right; every other band tinted.
 std::string class_bands(const Frame& f) {
   const Colour tint{BAND_GREY, BAND_GREY, BAND_GREY};
-  std::string svg = "<g font-family=\"sans-serif\" fill=\"" + rgb(INK_COLOUR) + "\">\n";
+  std::string svg = "<g font-family=\"sans-serif\" fill=\"" + svg_rgb(INK_COLOUR) + "\">\n";
   for (double k = f.y_low; k < f.y_high; k += 1.0) {
     const double top = f.y(k + 1.0);
     const double bottom = f.y(k);
     if (static_cast<long long>(k) % 2 == 0)
-      svg += "<rect x=\"" + number(f.left) + "\" y=\"" + number(top) + "\" width=\"" +
-             number(f.right - f.left) + "\" height=\"" + number(bottom - top) + "\" fill=\"" +
-             rgb(tint) + "\" fill-opacity=\"" + number(BAND_OPACITY) + "\"/>\n";
+      svg += "<rect x=\"" + svg_number(f.left) + "\" y=\"" + svg_number(top) + "\" width=\"" +
+             svg_number(f.right - f.left) + "\" height=\"" + svg_number(bottom - top) +
+             "\" fill=\"" + svg_rgb(tint) + "\" fill-opacity=\"" + svg_number(BAND_OPACITY) +
+             "\"/>\n";
     const std::string label = k < 0.0 ? "none" : "C" + std::to_string(static_cast<long long>(k));
     svg += text_at(f.right + LABEL_GAP, (top + bottom) / 2.0 + BASELINE_DROP, "start", FONT_SIZE,
                    label);
@@ -147,23 +133,23 @@ std::vector<std::vector<RegularityPoint>> finite_runs(const RegularityPlot& plot
 std::string points_of(const Frame& f, const std::vector<RegularityPoint>& run, bool upper) {
   std::string points;
   for (const RegularityPoint& p : run)
-    points += (points.empty() ? "" : " ") + number(f.x(p.parameter)) + "," +
-              number(f.y(upper ? p.upper : p.lower));
+    points += (points.empty() ? "" : " ") + svg_number(f.x(p.parameter)) + "," +
+              svg_number(f.y(upper ? p.upper : p.lower));
   return points;
 }
 
 // The band between the bounds (of no width where exact), then both bounds as lines.
 std::string regularity_curve(const Frame& f, const RegularityPlot& plot) {
-  const std::string colour = rgb(CURVE_LINE_COLOUR);
+  const std::string colour = svg_rgb(CURVE_LINE_COLOUR);
   std::string svg;
   for (const auto& run : finite_runs(plot)) {
     std::vector<RegularityPoint> back(run.rbegin(), run.rend());
-    svg += "<polygon fill=\"" + rgb(FOUR_POINT_LEVEL_COLOUR) + "\" fill-opacity=\"" +
-           number(BOUNDS_OPACITY) + "\" stroke=\"none\" points=\"" + points_of(f, run, false) +
+    svg += "<polygon fill=\"" + svg_rgb(FOUR_POINT_LEVEL_COLOUR) + "\" fill-opacity=\"" +
+           svg_number(BOUNDS_OPACITY) + "\" stroke=\"none\" points=\"" + points_of(f, run, false) +
            " " + points_of(f, back, true) + "\"/>\n";
     for (const bool upper : {false, true})
       svg += "<polyline fill=\"none\" stroke=\"" + colour + "\" stroke-width=\"" +
-             number(CURVE_WIDTH) + "\" stroke-linejoin=\"round\" points=\"" +
+             svg_number(CURVE_WIDTH) + "\" stroke-linejoin=\"round\" points=\"" +
              points_of(f, run, upper) + "\"/>\n";
   }
   return svg;
@@ -185,9 +171,9 @@ std::string caption(const RegularityPlot& plot) {
 }
 
 std::string axes(const Frame& f, const RegularityPlot& plot) {
-  std::string svg = "<g stroke=\"" + rgb(INK_COLOUR) + "\" stroke-width=\"1\" fill=\"none\">\n";
-  svg += "<rect x=\"" + number(f.left) + "\" y=\"" + number(f.top) + "\" width=\"" +
-         number(f.right - f.left) + "\" height=\"" + number(f.bottom - f.top) + "\"/>\n";
+  std::string svg = "<g stroke=\"" + svg_rgb(INK_COLOUR) + "\" stroke-width=\"1\" fill=\"none\">\n";
+  svg += "<rect x=\"" + svg_number(f.left) + "\" y=\"" + svg_number(f.top) + "\" width=\"" +
+         svg_number(f.right - f.left) + "\" height=\"" + svg_number(f.bottom - f.top) + "\"/>\n";
   const std::vector<double> x_ticks = axis_ticks(f.x_low, f.x_high);
   const std::vector<double> y_ticks = axis_ticks(f.y_low, f.y_high);
   for (const double t : x_ticks) svg += line(f.x(t), f.bottom, f.x(t), f.bottom + TICK_LENGTH);
@@ -202,9 +188,9 @@ std::string axes(const Frame& f, const RegularityPlot& plot) {
   svg += text_at((f.left + f.right) / 2.0, PLOT_HEIGHT - EDGE_LABEL_INSET, "middle", FONT_SIZE,
                  plot.parameter_name, " font-style=\"italic\"");
   const double middle = (f.top + f.bottom) / 2.0;
-  svg +=
-      text_at(EDGE_LABEL_INSET, middle, "middle", FONT_SIZE, "Hölder regularity",
-              " transform=\"rotate(-90 " + number(EDGE_LABEL_INSET) + " " + number(middle) + ")\"");
+  svg += text_at(
+      EDGE_LABEL_INSET, middle, "middle", FONT_SIZE, "Hölder regularity",
+      " transform=\"rotate(-90 " + svg_number(EDGE_LABEL_INSET) + " " + svg_number(middle) + ")\"");
   svg += text_at(f.left, MARGIN_TOP - EDGE_LABEL_INSET, "start", TITLE_SIZE, plot.title);
   svg += text_at(f.right, MARGIN_TOP - EDGE_LABEL_INSET, "end", FONT_SIZE, caption(plot));
   return svg + "</g>\n";
@@ -233,9 +219,9 @@ std::string regularity_plot(const RegularityPlot& plot) {
   std::string svg =
       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
       "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 " +
-      number(PLOT_WIDTH) + " " + number(PLOT_HEIGHT) + "\" width=\"" + number(PLOT_WIDTH) +
-      "\" height=\"" + number(PLOT_HEIGHT) + "\">\n";
-  svg += "<rect width=\"100%\" height=\"100%\" fill=\"" + rgb(paper) + "\"/>\n";
+      svg_number(PLOT_WIDTH) + " " + svg_number(PLOT_HEIGHT) + "\" width=\"" +
+      svg_number(PLOT_WIDTH) + "\" height=\"" + svg_number(PLOT_HEIGHT) + "\">\n";
+  svg += "<rect width=\"100%\" height=\"100%\" fill=\"" + svg_rgb(paper) + "\"/>\n";
   return svg + class_bands(f) + regularity_curve(f, plot) + axes(f, plot) + "</svg>\n";
 }
 

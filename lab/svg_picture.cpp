@@ -49,20 +49,6 @@ Fit fit_to_canvas(const std::vector<SvgStrip>& strips, const std::vector<PlanarP
   return fit;
 }
 
-std::string number(double value) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.*g", SVG_DIGITS, value);
-  return buffer;
-}
-
-std::string rgb(const Colour& colour) {
-  auto channel = [](float component) {
-    return std::to_string(std::lround(static_cast<double>(component) * COLOUR_LEVELS));
-  };
-  return "rgb(" + channel(colour.red) + "," + channel(colour.green) + "," + channel(colour.blue) +
-         ")";
-}
-
 double canvas_x(const Fit& fit, double x) {
   return SVG_MARGIN + (x - fit.min_x) * fit.scale;
 }
@@ -73,18 +59,18 @@ double canvas_y(const Fit& fit, double y) {
 std::string polyline(const Fit& fit, const SvgStrip& strip) {
   std::string points;
   for (const PlanarPoint& p : strip.points) {
-    points +=
-        (points.empty() ? "" : " ") + number(canvas_x(fit, p.x)) + "," + number(canvas_y(fit, p.y));
+    points += (points.empty() ? "" : " ") + svg_number(canvas_x(fit, p.x)) + "," +
+              svg_number(canvas_y(fit, p.y));
   }
-  return "<polyline fill=\"none\" stroke=\"" + rgb(strip.colour) + "\" stroke-width=\"" +
-         number(SVG_LINE_WIDTH) + "\" points=\"" + points + "\"/>\n";
+  return "<polyline fill=\"none\" stroke=\"" + svg_rgb(strip.colour) + "\" stroke-width=\"" +
+         svg_number(SVG_LINE_WIDTH) + "\" points=\"" + points + "\"/>\n";
 }
 
 std::string marker(const Fit& fit, const PlanarPoint& p) {
   const double side = 2.0 * SVG_MARKER_HALF_SIZE;
-  return "<rect x=\"" + number(canvas_x(fit, p.x) - SVG_MARKER_HALF_SIZE) + "\" y=\"" +
-         number(canvas_y(fit, p.y) - SVG_MARKER_HALF_SIZE) + "\" width=\"" + number(side) +
-         "\" height=\"" + number(side) + "\"/>\n";
+  return "<rect x=\"" + svg_number(canvas_x(fit, p.x) - SVG_MARKER_HALF_SIZE) + "\" y=\"" +
+         svg_number(canvas_y(fit, p.y) - SVG_MARKER_HALF_SIZE) + "\" width=\"" + svg_number(side) +
+         "\" height=\"" + svg_number(side) + "\"/>\n";
 }
 
 }  // namespace
@@ -93,17 +79,31 @@ std::string svg_picture(const std::vector<SvgStrip>& strips,
                         const std::vector<PlanarPoint>& markers) {
   const Fit fit = fit_to_canvas(strips, markers);
   const Colour background{BACKGROUND_GREY, BACKGROUND_GREY, BACKGROUND_GREY};
-  const std::string size = number(fit.width) + "\" height=\"" + number(fit.height);
+  const std::string size = svg_number(fit.width) + "\" height=\"" + svg_number(fit.height);
   std::string svg =
       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
       "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 " +
-      number(fit.width) + " " + number(fit.height) + "\" width=\"" + size + "\">\n";
-  svg += "<rect width=\"100%\" height=\"100%\" fill=\"" + rgb(background) + "\"/>\n";
-  svg += "<g fill=\"" + rgb(INK_COLOUR) + "\">\n";
+      svg_number(fit.width) + " " + svg_number(fit.height) + "\" width=\"" + size + "\">\n";
+  svg += "<rect width=\"100%\" height=\"100%\" fill=\"" + svg_rgb(background) + "\"/>\n";
+  svg += "<g fill=\"" + svg_rgb(INK_COLOUR) + "\">\n";
   for (const PlanarPoint& p : markers) svg += marker(fit, p);
   svg += "</g>\n";
   for (const SvgStrip& strip : strips) svg += polyline(fit, strip);
   return svg + "</svg>\n";
+}
+
+std::string svg_number(double value) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.*g", SVG_DIGITS, value);
+  return buffer;
+}
+
+std::string svg_rgb(const Colour& colour) {
+  auto channel = [](float component) {
+    return std::to_string(std::lround(static_cast<double>(component) * COLOUR_LEVELS));
+  };
+  return "rgb(" + channel(colour.red) + "," + channel(colour.green) + "," + channel(colour.blue) +
+         ")";
 }
 
 }  // namespace curvix

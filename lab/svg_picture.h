@@ -30,4 +30,10 @@ struct SvgStrip {
 std::string svg_picture(const std::vector<SvgStrip>& strips,
                         const std::vector<PlanarPoint>& markers);
 
+// A coordinate or length as SVG text, to a precision far below a pixel.
+std::string svg_number(double value);
+
+// A colour as SVG's rgb(r,g,b), 8 bits a channel.
+std::string svg_rgb(const Colour& colour);
+
 }  // namespace curvix
