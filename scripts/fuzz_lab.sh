@@ -4,8 +4,9 @@
 #
 #   scripts/fuzz_lab.sh [SECONDS [PROCESSES]]     (default 300 seconds, 1 process)
 #
-# With more than one process, libFuzzer's fork mode runs that many at once
-# over a shared corpus (a long run; CI's short run uses one).
+# With more than one process, that many independent fuzzers share the corpus
+# folder (libFuzzer's -jobs and -workers); each writes its log to
+# build-fuzz/fuzz-N.log, and the script adds up their executions at the end.
 # One input is a command line and standard input (fuzz/lab_fuzz.cpp gives the
 # encoding and the contract it checks); no file is read or written. The
 # corpus starts from real command lines written below and from the
@@ -69,11 +70,18 @@ seed help refine --help
 seed no_command
 
 parallel=()
-[[ $processes -gt 1 ]] && parallel=(-fork="$processes")
+[[ $processes -gt 1 ]] && parallel=(-jobs="$processes" -workers="$processes")
+rm -f "$out"/fuzz-*.log
 status=0
+cd "$out"
 nice -n 19 "$out/lab_fuzz" "${parallel[@]}" -max_total_time="$seconds" -timeout="$timeout_seconds" \
   -rss_limit_mb="$rss_limit_mb" -artifact_prefix="$out/lab_findings/" -print_final_stats=1 \
   "$out/lab_corpus" "$seeds" "$root/fuzz/lab_seeds" || status=$?
+if [[ $processes -gt 1 ]]; then
+  cat "$out"/fuzz-*.log
+  awk '/stat::number_of_executed_units/ { total += $2 } END { print "executions in all: " total }' \
+    "$out"/fuzz-*.log
+fi
 [[ $status -eq 0 ]] && exit 0
 
 # The limit is wall-clock time, and at nice 19 on a busy machine an input can
