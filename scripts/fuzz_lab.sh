@@ -21,7 +21,7 @@ processes=${2:-1}
 out=$root/build-fuzz
 seeds=$out/lab_seeds
 timeout_seconds=600  # per input: the largest requests the caps allow take some ten seconds
-                     # in the plain build and forty times that under the sanitizers
+                     # in the plain build and twenty times that under the sanitizers
 rss_limit_mb=2048   # the caps keep every command well below this
 
 bash "$root/scripts/install_deps.sh" --fuzz
