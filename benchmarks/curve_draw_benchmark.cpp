@@ -69,14 +69,18 @@ void BM_draw(benchmark::State& state) {
   gl_recorder::set_recording(true);
 }
 
+// False, with the benchmark marked skipped, where the processor lacks `isa`.
+bool vector_path_available(benchmark::State& state, curvix::VectorIsa isa) {
+  if (curvix::vector_isa_available(isa)) return true;
+  state.SkipWithError("vector path not available on this processor");
+  return false;
+}
+
 // The Lagrange sampling alone on one vector path (0 baseline, 1 AVX2, 2 AVX-512).
 void BM_lagrange_samples(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
   const auto isa = static_cast<curvix::VectorIsa>(state.range(1));
-  if (!curvix::vector_isa_available(isa)) {
-    state.SkipWithError("vector path not available on this processor");
-    return;
-  }
+  if (!vector_path_available(state, isa)) return;
   set_up_polygon(n);
   std::array<curvix::PlanarPoint, CURVE_SAMPLES> samples;
   for (auto _ : state) {
@@ -92,10 +96,7 @@ void BM_lagrange_samples(benchmark::State& state) {
 void BM_lagrange_weights(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
   const auto isa = static_cast<curvix::VectorIsa>(state.range(1));
-  if (!curvix::vector_isa_available(isa)) {
-    state.SkipWithError("vector path not available on this processor");
-    return;
-  }
+  if (!vector_path_available(state, isa)) return;
   set_up_polygon(n);
   curvix::WeightTable table;
   for (auto _ : state) {

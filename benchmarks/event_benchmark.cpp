@@ -57,13 +57,18 @@ const char* curve_name(std::int64_t mode) {
                                 : "none";
 }
 
+// The largest polygon, `mode` shown, point 100 held by the mouse.
+void start_drag_at_the_limit(CurveMode mode) {
+  set_up_polygon(MAX_CURVE_POINTS);
+  app.curve_mode = mode;
+  app.selected = 100;
+  app.dragging = true;
+}
+
 // One motion event of a drag of point 100 and the redisplay it asks for.
 void BM_DragMotionEvent(benchmark::State& state) {
   const VectorPath path(state);
-  set_up_polygon(MAX_CURVE_POINTS);
-  app.curve_mode = static_cast<CurveMode>(state.range(0));
-  app.selected = 100;
-  app.dragging = true;
+  start_drag_at_the_limit(static_cast<CurveMode>(state.range(0)));
   int step = 0;
   for (auto _ : state) {
     on_motion(300 + step % 50, 200 + step % 30);
@@ -81,10 +86,7 @@ BENCHMARK(BM_DragMotionEvent)
 // inverse in the motion callback, the curve's weights in the redisplay.
 void BM_FirstMotionAfterInputChange(benchmark::State& state) {
   const VectorPath path(state);
-  set_up_polygon(MAX_CURVE_POINTS);
-  app.curve_mode = static_cast<CurveMode>(state.range(0));
-  app.selected = 100;
-  app.dragging = true;
+  start_drag_at_the_limit(static_cast<CurveMode>(state.range(0)));
   int step = 0;
   for (auto _ : state) {
     state.PauseTiming();
