@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "benchmark_rules.h"
-#include "subdivision/exact_regularity.h"
-#include "subdivision/holder_regularity.h"
-#include "subdivision/mask_moments.h"
+#include "smoothness/exact_regularity.h"
+#include "smoothness/holder_regularity.h"
+#include "smoothness/mask_moments.h"
 
 using namespace curvix;
 

@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "subdivision/mask_moments.h"
+#include "smoothness/mask_moments.h"
 
 namespace curvix_benchmark {
 

@@ -9,7 +9,7 @@
 #include "linalg/gauss_jordan_kernels.h"
 #include "linalg/gauss_jordan_solve.h"
 #include "linalg/matrix.h"
-#include "tests/linalg/plain_gauss_jordan_solve.h"
+#include "reference/plain_gauss_jordan_solve.h"
 
 using namespace curvix;
 

@@ -10,7 +10,7 @@
 #include "app/knots.h"
 #include "app/rbf_curve_drawing.h"
 #include "gl_recorder.h"
-#include "tests/curves/plain_rbf_solve.h"
+#include "reference/plain_rbf_solve.h"
 
 namespace {
 

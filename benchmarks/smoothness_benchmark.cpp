@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "subdivision/smoothness_report.h"
+#include "smoothness/smoothness_report.h"
 
 using namespace curvix;
 

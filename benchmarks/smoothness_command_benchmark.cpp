@@ -11,7 +11,7 @@
 
 #include "benchmark_rules.h"
 #include "lab/lab_run.h"
-#include "subdivision/certified_smoothness.h"
+#include "smoothness/certified_smoothness.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include "curves/curve_sampling.h"
 #include "curves/lagrange_curve.h"
 #include "curves/rbf_curve.h"
+#include "smoothness/mask_moments.h"
 #include "subdivision/four_point_rule.h"
 #include "subdivision/four_point_tension.h"
-#include "subdivision/mask_moments.h"
 #include "subdivision/rbf_stencil.h"
 #include "subdivision/stencil_condition.h"
 

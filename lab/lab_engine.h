@@ -11,9 +11,9 @@
 
 #include "curves/curve_mode.h"
 #include "curves/planar_point.h"
-#include "subdivision/certified_smoothness.h"
+#include "smoothness/certified_smoothness.h"
+#include "smoothness/scheme_mode.h"
 #include "subdivision/refine_levels.h"
-#include "subdivision/scheme_mode.h"
 
 namespace curvix {
 

@@ -10,7 +10,7 @@
 
 namespace curvix {
 
-// The textbook passes (see tests/linalg/plain_gauss_jordan_solve.h) with two
+// The textbook passes (see reference/plain_gauss_jordan_solve.h) with two
 // savings that change no operation on an element:
 // - The search finds the textbook's element from each row's largest candidate
 //   (see search_pivot), as gauss_jordan_invert does. A column is chosen only

@@ -4,7 +4,7 @@
 #   scripts/install_deps.sh             building and running the program
 # and, with any of these, also
 #   --test     the unit and real-window tests
-#   --font     regenerating the font (tools/)
+#   --font     regenerating the font (font/maker/)
 #   --cross    the aarch64 cross build and qemu-user (adds Debian's arm64
 #              architecture for the target's GLPK library)
 #   --clang    Clang

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Regenerates fonts/garamond1.glf and its licence notice fonts/OFL.txt from
 # EB Garamond 12 Regular as Debian packages it (fonts-ebgaramond), using the
-# generator in tools/ (built here in build-tools/, apart from the program).
+# font maker in font/maker/ (built here in build-font-maker/, apart from the program).
 set -eu
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -12,9 +12,9 @@ name="Curvix Garamond (from EB Garamond 12 Regular, SIL Open Font License 1.1)"
 
 bash "$root/scripts/install_deps.sh" --font
 
-cmake -S "$root/tools" -B "$root/build-tools" -DCMAKE_BUILD_TYPE=Release
-cmake --build "$root/build-tools" -j2
-"$root/build-tools/make_glf" "$source_font" "$root/fonts/garamond1.glf" "$name"
+cmake -S "$root/font/maker" -B "$root/build-font-maker" -DCMAKE_BUILD_TYPE=Release
+cmake --build "$root/build-font-maker" -j2
+"$root/build-font-maker/make_glf" "$source_font" "$root/fonts/garamond1.glf" "$name"
 
 # The notice: the copyright line and licence text of the font files' stanza
 # ("Files: *") of the package's machine-readable copyright file.

@@ -1,6 +1,6 @@
 #pragma once
 // The subdivision command's levels: each level refines the closed polygon of
-// the one before (refine_level.h), halves the parameter spacing h, makes the
+// the one before (refine_closed_polygon.h), halves the parameter spacing h, makes the
 // parameter values uniform, t_k = k h, and, in stationary mode, halves r for
 // the schemes that ask for it (scheme_kind.h), so that r keeps its ratio to
 // the spacing. The first level may start from any increasing parameter values.
@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "curves/planar_point.h"
-#include "subdivision/refine_level.h"
+#include "subdivision/refine_closed_polygon.h"
 #include "subdivision/stencil_buffers.h"
 #include "subdivision/stencil_observer.h"
 

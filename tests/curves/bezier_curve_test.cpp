@@ -11,13 +11,14 @@
 #include "curve_strip_checks.h"
 #include "curves/bezier_curve.h"
 #include "curves/binomial.h"
-#include "plain_curves.h"
+#include "reference/plain_curves.h"
 
 namespace {
 
 using curvix::binomial;
 
 using namespace curve_checks;
+using namespace reference;
 
 std::vector<Point> make_points(int m, std::mt19937& rng, bool whole_pixels) {
   std::uniform_real_distribution<double> x(0, 800);

@@ -12,6 +12,7 @@
 #include "app/curve_strip.h"
 #include "curves/planar_point.h"
 #include "gl_recorder.h"
+#include "reference/plain_curves.h"
 
 namespace curve_checks {
 
@@ -19,8 +20,7 @@ using curvix::PlanarPoint;
 using gl_recorder::Primitive;
 using gl_recorder::Vertex;
 
-// The samples of one drawn curve, in stored coordinates (y downward).
-using CurveSamples = std::vector<PlanarPoint>;
+using reference::CurveSamples;
 
 inline CurveSamples curve_samples() {
   return CurveSamples(static_cast<std::size_t>(CURVE_SAMPLES));

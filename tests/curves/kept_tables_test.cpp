@@ -21,12 +21,13 @@
 #include "app_fixture.h"
 #include "curve_strip_checks.h"
 #include "curves/curve_sampling.h"
-#include "plain_curves.h"
-#include "tests/curves/plain_rbf_solve.h"
+#include "reference/plain_curves.h"
+#include "reference/plain_rbf_solve.h"
 
 namespace {
 
 using namespace curve_checks;
+using namespace reference;
 
 // Whether an event solves the RBF system, as the program documents it.
 enum class Solves { NO, YES };

@@ -12,11 +12,12 @@
 #include "curve_strip_checks.h"
 #include "curves/curve_sampling.h"
 #include "curves/lagrange_curve.h"
-#include "plain_curves.h"
+#include "reference/plain_curves.h"
 
 namespace {
 
 using namespace curve_checks;
+using namespace reference;
 
 // Fails at the first sample whose bits differ.
 void expect_same_samples(const CurveSamples& fast, const CurveSamples& plain) {

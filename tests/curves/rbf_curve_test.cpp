@@ -16,7 +16,7 @@
 #include "app/rbf_curve_drawing.h"
 #include "app_fixture.h"
 #include "curves/rbf_curve.h"
-#include "tests/curves/plain_rbf_solve.h"
+#include "reference/plain_rbf_solve.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/linalg/plain_gauss_jordan_solve.h"
+#include "reference/plain_gauss_jordan_solve.h"
 #include "tests/linalg/test_matrices.h"
 
 using namespace curvix;

@@ -8,7 +8,7 @@
 #include <random>
 
 #include "linalg/gauss_jordan_solve.h"
-#include "tests/linalg/plain_gauss_jordan_solve.h"
+#include "reference/plain_gauss_jordan_solve.h"
 #include "tests/linalg/test_matrices.h"
 
 using namespace curvix;

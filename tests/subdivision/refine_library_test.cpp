@@ -9,7 +9,7 @@
 
 #include "app/subdivision_steps.h"
 #include "app_fixture.h"
-#include "subdivision/refine_level.h"
+#include "subdivision/refine_closed_polygon.h"
 
 using namespace curvix;
 

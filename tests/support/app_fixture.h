@@ -6,7 +6,7 @@
 
 #include "app/app_state.h"
 #include "gl_recorder.h"
-#include "state_basis_value.h"
+#include "reference/state_basis_value.h"
 
 class AppTest : public ::testing::Test {
  protected:

@@ -1,4 +1,4 @@
-#include "subdivision/spectral_radius.h"
+#include "smoothness/spectral_radius.h"
 
 #include <cassert>
 #include <cmath>

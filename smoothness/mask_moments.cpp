@@ -1,4 +1,4 @@
-#include "subdivision/mask_moments.h"
+#include "smoothness/mask_moments.h"
 
 #include <cassert>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "subdivision/spectrum_maximizing_product.h"
+#include "smoothness/spectrum_maximizing_product.h"
 
 #include <algorithm>
 #include <cassert>

@@ -7,13 +7,17 @@
 #include <vector>
 
 #include "app/app_state.h"
-#include "curve_strip_checks.h"
 #include "curves/binomial.h"
-#include "state_basis_value.h"
+#include "curves/planar_point.h"
+#include "reference/state_basis_value.h"
 
-namespace curve_checks {
+namespace reference {
 
 using curvix::binomial;
+using curvix::PlanarPoint;
+
+// The samples of one curve, in stored coordinates (y downward).
+using CurveSamples = std::vector<PlanarPoint>;
 
 // Plain transcription of the Lagrange curve, one sample at a time, as the
 // reference that the vectorised sampling must match bit for bit.
@@ -93,4 +97,4 @@ inline CurveSamples plain_rbf_samples(const RbfCoefficientTable& coefficients,
   return samples;
 }
 
-}  // namespace curve_checks
+}  // namespace reference

@@ -36,8 +36,8 @@
 #include <Eigen/Dense>
 #include <string>
 
-#include "subdivision/invariant_polytope.h"
-#include "subdivision/product_tree_bounds.h"
+#include "smoothness/invariant_polytope.h"
+#include "smoothness/product_tree_bounds.h"
 
 namespace curvix {
 

@@ -18,7 +18,7 @@
 #include <Eigen/Core>
 #include <vector>
 
-#include "subdivision/mask_moments.h"
+#include "smoothness/mask_moments.h"
 
 namespace curvix {
 
@@ -51,8 +51,13 @@ struct JointSpectralRadiusBounds {
 JointSpectralRadiusBounds joint_spectral_radius_bounds(const Eigen::MatrixXd& t0,
                                                        const Eigen::MatrixXd& t1, int depth);
 
-// alpha bounds n - log2(rho.upper) <= alpha <= n - log2(rho.lower) for a mask
-// with n sum rules; holder_upper is +infinity when rho.lower is 0.
+// The Hölder exponent n - log2(rho) that a joint spectral radius rho >= 0
+// gives a mask with n sum rules; +infinity for rho = 0. A bound on rho from
+// above gives one on the exponent from below, and the reverse.
+double holder_exponent(int n, double rho);
+
+// alpha bounds holder_exponent(n, rho.upper) <= alpha <= holder_exponent(n,
+// rho.lower) for a mask with n sum rules.
 struct HolderBounds {
   double lower = 0.0;
   double upper = 0.0;

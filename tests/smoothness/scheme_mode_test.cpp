@@ -2,7 +2,7 @@
 // rounding of the masks' systems, a limit confirmed by the masks'
 // extrapolation rather than assumed, and what the measured rate shows.
 
-#include "subdivision/scheme_mode.h"
+#include "smoothness/scheme_mode.h"
 
 #include <gtest/gtest.h>
 

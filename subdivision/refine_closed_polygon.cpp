@@ -1,4 +1,4 @@
-#include "subdivision/refine_level.h"
+#include "subdivision/refine_closed_polygon.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -11,7 +11,7 @@ namespace curvix {
 
 namespace {
 
-double four_point_tension(const SubdivisionSettings& settings) {
+double scheme_tension(const SubdivisionSettings& settings) {
   return settings.scheme == SCHEME_NR4 ? settings.tension : DD_TENSION;
 }
 
@@ -34,7 +34,7 @@ RefineResult refine_range(const PlanarPoint* points, const double* t, int n, dou
     out[2 * i] = points[i];
     PlanarPoint inserted;
     if (!rbf) {
-      inserted = four_point_insert(scratch.points.data(), four_point_tension(settings));
+      inserted = four_point_insert(scratch.points.data(), scheme_tension(settings));
     } else if (!rbf_insert(scratch.params.data(), scratch.points.data(), s, settings.rbf, i,
                            scratch, observer, measured, inserted)) {
       return RefineResult{false, i};

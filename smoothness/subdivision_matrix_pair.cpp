@@ -1,4 +1,4 @@
-#include "subdivision/subdivision_matrix_pair.h"
+#include "smoothness/subdivision_matrix_pair.h"
 
 #include <algorithm>
 #include <cassert>

@@ -1,4 +1,4 @@
-#include "subdivision/product_tree_bounds.h"
+#include "smoothness/product_tree_bounds.h"
 
 #include <algorithm>
 #include <cassert>
@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "subdivision/spectrum_maximizing_product.h"
+#include "smoothness/spectrum_maximizing_product.h"
 
 namespace curvix {
 

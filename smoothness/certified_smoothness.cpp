@@ -1,9 +1,9 @@
-#include "subdivision/certified_smoothness.h"
+#include "smoothness/certified_smoothness.h"
 
 #include <algorithm>
 
-#include "subdivision/holder_regularity.h"
-#include "subdivision/mask_moments.h"
+#include "smoothness/holder_regularity.h"
+#include "smoothness/mask_moments.h"
 
 namespace curvix {
 

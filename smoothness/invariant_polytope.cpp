@@ -1,4 +1,4 @@
-#include "subdivision/invariant_polytope.h"
+#include "smoothness/invariant_polytope.h"
 
 #include <glpk.h>
 
@@ -126,12 +126,6 @@ InvariantPolytope invariant_polytope(const Eigen::MatrixXd& t0, const Eigen::Mat
   }
   g.result.outcome = PolytopeOutcome::CLOSED;
   return g.result;
-}
-
-double polytope_norm(const std::vector<Eigen::VectorXd>& vertices, const Eigen::VectorXd& y) {
-  PolytopeLp lp(y.size());
-  for (const Eigen::VectorXd& v : vertices) lp.add_vertex(v);
-  return lp.norm(y);
 }
 
 }  // namespace curvix

@@ -12,8 +12,8 @@
 
 #include <vector>
 
-#include "subdivision/exact_regularity.h"
-#include "subdivision/smoothness_report.h"
+#include "smoothness/exact_regularity.h"
+#include "smoothness/smoothness_report.h"
 
 namespace curvix {
 

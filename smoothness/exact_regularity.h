@@ -40,7 +40,7 @@
 
 #include <vector>
 
-#include "subdivision/joint_spectral_radius.h"
+#include "smoothness/joint_spectral_radius.h"
 
 namespace curvix {
 

@@ -3,7 +3,7 @@
 // 1992), the four-point rule with tension, printed and broken masks; and the
 // pieces the analysis rests on (spectral radius, reproduction at general nodes).
 
-#include "subdivision/smoothness_report.h"
+#include "smoothness/smoothness_report.h"
 
 #include <gtest/gtest.h>
 
@@ -11,9 +11,9 @@
 #include <limits>
 #include <vector>
 
-#include "subdivision/holder_regularity.h"
-#include "subdivision/mask_moments.h"
-#include "subdivision/spectral_radius.h"
+#include "smoothness/holder_regularity.h"
+#include "smoothness/mask_moments.h"
+#include "smoothness/spectral_radius.h"
 
 using namespace curvix;
 

@@ -1,10 +1,10 @@
-#include "subdivision/smoothness_report.h"
+#include "smoothness/smoothness_report.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "subdivision/holder_regularity.h"
-#include "subdivision/mask_moments.h"
+#include "smoothness/holder_regularity.h"
+#include "smoothness/mask_moments.h"
 
 namespace curvix {
 

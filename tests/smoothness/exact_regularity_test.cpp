@@ -4,15 +4,15 @@
 // 32 w^3 + 4 w - 1, Hechler, Mößner and Reif 2009), an RBF4 mask, and whether
 // an integer exponent is attained.
 
-#include "subdivision/exact_regularity.h"
+#include "smoothness/exact_regularity.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <vector>
 
-#include "analysis_test_support.h"
-#include "subdivision/subdivision_matrix_pair.h"
+#include "smoothness/subdivision_matrix_pair.h"
+#include "smoothness_test_support.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "subdivision/scheme_mode.h"
+#include "smoothness/scheme_mode.h"
 
 #include <cassert>
 #include <cmath>
 #include <cstddef>
 
-#include "subdivision/mask_moments.h"
+#include "smoothness/mask_moments.h"
 
 namespace curvix {
 

@@ -1,4 +1,4 @@
-#include "subdivision/holder_regularity.h"
+#include "smoothness/holder_regularity.h"
 
 #include <algorithm>
 #include <array>
@@ -7,8 +7,8 @@
 #include <cstddef>
 #include <limits>
 
-#include "subdivision/spectral_radius.h"
-#include "subdivision/subdivision_matrix_pair.h"
+#include "smoothness/spectral_radius.h"
+#include "smoothness/subdivision_matrix_pair.h"
 
 namespace curvix {
 
@@ -134,13 +134,16 @@ JointSpectralRadiusBounds joint_spectral_radius_bounds(const Eigen::MatrixXd& t0
   return bounds;
 }
 
+double holder_exponent(int n, double rho) {
+  return rho > 0.0 ? n - std::log2(rho) : std::numeric_limits<double>::infinity();
+}
+
 HolderBounds holder_bounds(const std::vector<double>& b, int n, int depth) {
   const SubdivisionMatrixPair pair = subdivision_matrix_pair(b);
   HolderBounds h;
   h.rho = joint_spectral_radius_bounds(pair.t0, pair.t1, depth);
-  h.lower = n - std::log2(h.rho.upper);
-  h.upper =
-      h.rho.lower > 0.0 ? n - std::log2(h.rho.lower) : std::numeric_limits<double>::infinity();
+  h.lower = holder_exponent(n, h.rho.upper);
+  h.upper = holder_exponent(n, h.rho.lower);
   return h;
 }
 

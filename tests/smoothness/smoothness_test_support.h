@@ -5,8 +5,8 @@
 #include <Eigen/Dense>
 #include <vector>
 
-#include "subdivision/holder_regularity.h"
-#include "subdivision/mask_moments.h"
+#include "smoothness/holder_regularity.h"
+#include "smoothness/mask_moments.h"
 
 namespace curvix_test {
 

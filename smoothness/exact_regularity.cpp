@@ -1,4 +1,4 @@
-#include "subdivision/exact_regularity.h"
+#include "smoothness/exact_regularity.h"
 
 #include <algorithm>
 #include <cassert>
@@ -7,8 +7,9 @@
 #include <limits>
 #include <string>
 
-#include "subdivision/spectrum_maximizing_product.h"
-#include "subdivision/subdivision_matrix_pair.h"
+#include "smoothness/holder_regularity.h"
+#include "smoothness/spectrum_maximizing_product.h"
+#include "smoothness/subdivision_matrix_pair.h"
 
 namespace curvix {
 
@@ -76,9 +77,8 @@ ExactRegularity exact_regularity(const std::vector<double>& b, int n, const JsrS
   const SubdivisionMatrixPair pair = subdivision_matrix_pair(b);
   ExactRegularity r;
   r.rho = joint_spectral_radius(pair.t0, pair.t1, settings);
-  r.alpha_lower = n - std::log2(r.rho.upper);
-  r.alpha_upper =
-      r.rho.lower > 0.0 ? n - std::log2(r.rho.lower) : std::numeric_limits<double>::infinity();
+  r.alpha_lower = holder_exponent(n, r.rho.upper);
+  r.alpha_upper = holder_exponent(n, r.rho.lower);
   r.exact = r.rho.exact;
   if (r.exact) {
     const double nearest = std::round(r.alpha_lower);

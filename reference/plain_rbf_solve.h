@@ -8,8 +8,8 @@
 #include "app/app_settings.h"
 #include "app/app_state.h"
 #include "linalg/matrix.h"
-#include "state_basis_value.h"
-#include "tests/linalg/plain_gauss_jordan_solve.h"
+#include "reference/plain_gauss_jordan_solve.h"
+#include "reference/state_basis_value.h"
 
 // Fills `table` from app's points, knots, pd and r; returns the solver's result.
 // Like the curve, it writes nothing when the solve fails.

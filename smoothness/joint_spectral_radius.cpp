@@ -1,4 +1,4 @@
-#include "subdivision/joint_spectral_radius.h"
+#include "smoothness/joint_spectral_radius.h"
 
 #include <algorithm>
 #include <cassert>
@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "subdivision/spectrum_maximizing_product.h"
+#include "smoothness/spectrum_maximizing_product.h"
 
 namespace curvix {
 

@@ -77,8 +77,4 @@ InvariantPolytope invariant_polytope(const Eigen::MatrixXd& t0, const Eigen::Mat
                                      double lambda, const std::vector<Eigen::VectorXd>& start,
                                      const PolytopeBudget& budget = {});
 
-// ||y||_V for the given vertices (+infinity outside their span), by the same
-// LP; -1 when GLPK fails. For checks and tests: builds the LP afresh.
-double polytope_norm(const std::vector<Eigen::VectorXd>& vertices, const Eigen::VectorXd& y);
-
 }  // namespace curvix

@@ -2,16 +2,16 @@
 // the matrices against the existing ones, fallbacks that must not claim
 // exactness, and a candidate too short to be the spectrum-maximizing product.
 
-#include "subdivision/joint_spectral_radius.h"
+#include "smoothness/joint_spectral_radius.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <vector>
 
-#include "analysis_test_support.h"
-#include "subdivision/spectrum_maximizing_product.h"
-#include "subdivision/subdivision_matrix_pair.h"
+#include "smoothness/spectrum_maximizing_product.h"
+#include "smoothness/subdivision_matrix_pair.h"
+#include "smoothness_test_support.h"
 
 namespace {
 
