@@ -7,6 +7,7 @@
 #include "app/parameter_values.h"
 #include "app/point.h"
 #include "io/file_handle.h"
+#include "subdivision/refine_levels.h"
 
 constexpr int INITIAL_WINDOW_WIDTH = 800;   // pixels
 constexpr int INITIAL_WINDOW_HEIGHT = 600;  // pixels
@@ -29,14 +30,15 @@ struct AppState {
   SchemeKind scheme = SCHEME_RBF4;  // run by the subdivision command
   int stencil_size = curvix::scheme_info(SCHEME_RBF4).stencil_size;  // of the RBF schemes: 4 or 6
 
-  BasisKind basis = BASIS_MQ1;
-  int pd = 1;        // degree of the RBF polynomial part; never below 0
-  double r = 1.0;    // basis shape parameter
-  double c = 1.0;    // multiquadric constant C
-  double w = 0.125;  // NR4 tension
+  BasisKind basis = curvix::START_BASIS;
+  int pd = curvix::START_DEGREE;     // degree of the RBF polynomial part; never below 0
+  double r = curvix::START_R;        // basis shape parameter
+  double c = curvix::START_C;        // multiquadric constant C
+  double w = curvix::START_TENSION;  // NR4 tension
 
-  double knot_spacing = 1.0;  // uniform parameter spacing h; only ever reset to 1 or halved
-  bool stationary = false;    // RBF subdivision halves r after each level
+  double knot_spacing = curvix::START_SPACING;  // uniform parameter spacing h; only ever reset to 1
+                                                // or halved
+  bool stationary = false;                      // RBF subdivision halves r after each level
 
   bool trace_on = false;
   curvix::FileHandle trace_file;  // "debug.txt" while tracing, when it could be opened

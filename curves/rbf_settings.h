@@ -6,13 +6,19 @@
 
 namespace curvix {
 
+// The program's start values, which the companion takes as its defaults.
+constexpr BasisKind START_BASIS = BASIS_MQ1;
+constexpr double START_C = 1.0;
+constexpr double START_R = 1.0;
+constexpr int START_DEGREE = 1;  // of the polynomial part
+
 // Basis kind, multiquadric constant C, shape parameter r and the degree pd of
-// the polynomial part; the defaults are the program's start values.
+// the polynomial part.
 struct RbfSettings {
-  BasisKind basis = BASIS_MQ1;
-  double c = 1.0;
-  double r = 1.0;
-  int pd = 1;
+  BasisKind basis = START_BASIS;
+  double c = START_C;
+  double r = START_R;
+  int pd = START_DEGREE;
 };
 
 // One x/y coefficient pair of an RBF interpolant. A solved interpolant over n

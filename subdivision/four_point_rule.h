@@ -14,6 +14,8 @@ namespace curvix {
 constexpr double DD_TENSION = 0.0625;  // 1/16: reproduces cubics (Deslauriers-Dubuc)
 constexpr int FOUR_POINT_STENCIL = 4;  // old points per inserted point
 
+constexpr double START_TENSION = 0.125;  // the program's start value of NR4's tension w
+
 // One coordinate of the inserted point.
 double four_point_value(double s0, double s1, double s2, double s3, double tension);
 

@@ -16,7 +16,7 @@ struct SubdivisionSettings {
   SchemeKind scheme = SCHEME_RBF4;
   RbfSettings rbf;           // RBF4 and RBF6
   int rbf_stencil_size = 0;  // points per RBF stencil, even and >= 2; 0 takes the scheme's own
-  double tension = 0.125;    // NR4; D-D always uses DD_TENSION
+  double tension = START_TENSION;  // NR4; D-D always uses DD_TENSION
 };
 
 // How a refinement ended. A refusal before any stencil (an unusable stencil

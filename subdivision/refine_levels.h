@@ -15,6 +15,7 @@
 
 namespace curvix {
 
+constexpr double START_SPACING = 1.0;         // the program's spacing h before any level
 constexpr double LEVEL_SPACING_FACTOR = 0.5;  // every level halves the parameter spacing
 constexpr double STATIONARY_R_FACTOR = 0.5;   // stationary mode keeps r in ratio to the spacing
 
@@ -26,7 +27,7 @@ constexpr double CONDITION_LIMIT = 1e12;
 // What a level is refined with besides its points and parameter values.
 struct LevelSettings {
   SubdivisionSettings subdivision;  // the scheme and its arithmetic; r changes between levels
-  double h = 1.0;                   // spacing of the parameter values
+  double h = START_SPACING;         // spacing of the parameter values
   bool stationary = false;          // r follows the spacing
 };
 
