@@ -4,19 +4,34 @@
 
 #include <cstdlib>
 
-#include "app/app_state.h"
 #include "app/console.h"
+#include "app/curve_drawing.h"
 #include "app/knots.h"
-#include "app/parameter_steps.h"
 #include "app/point_editing.h"
-#include "app/rbf_curve_drawing.h"
-#include "app/subdivision_steps.h"
+#include "app/subdivision_step.h"
 
 namespace {
 
 constexpr unsigned char KEY_ESCAPE = 27;  // ASCII ESC
 constexpr int EXIT_ON_ESCAPE = -1;        // seen by the shell as 255
 constexpr int EXIT_ON_QUIT = 1;
+
+// The continuous parameters r, C and w need no helper: each key press is one
+// addition or subtraction of PARAM_STEP or TENSION_STEP, never a value
+// recomputed from a count of presses, so twenty presses give twenty rounded
+// additions. The cycles of the basis and the scheme are the library's tables'
+// order (curvix::next_basis, curvix::next_scheme).
+
+// The polynomial degree one lower, held at 0: a negative degree has no polynomial part to solve.
+constexpr int lowered_degree(int pd) {
+  return pd - 1 < 0 ? 0 : pd - 1;
+}
+
+// The stencil size once `scheme` is selected: the RBF schemes set their own; the
+// four-point schemes do not use it and leave `current` as it was.
+constexpr int stencil_size_for(SchemeKind scheme, int current) {
+  return curvix::is_rbf_scheme(scheme) ? curvix::scheme_info(scheme).stencil_size : current;
+}
 
 // What must follow a key's state change.
 enum class Then {
@@ -72,12 +87,7 @@ void show_curve(CurveMode mode) {
 void subdivide_once() {
   app.curve_mode = CURVE_NONE;
   const int count_before = app.points.count;
-  if (curvix::is_rbf_scheme(app.scheme))
-    subdivide_rbf(app.stencil_size);
-  else if (app.scheme == SCHEME_NR4)
-    subdivide_nr4();
-  else
-    subdivide_dd();
+  subdivide(app.scheme, app.stencil_size);
   if (app.points.count != count_before) forget_selection();
 }
 

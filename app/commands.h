@@ -1,7 +1,7 @@
 #pragma once
 // Keyboard and pop-up menu commands.
 
-#include "app/library_names.h"
+#include "app/app_state.h"
 
 // Menu ids; the entries appear in the order clear, reload, lagrange, bezier,
 // RBF interpolation, subdivision, delete point, knot vectors, quit.

@@ -1,10 +1,8 @@
-#include "app/kept_curve_weights.h"
+#include "app/kept_tables.h"
 
 #include <utility>
 
-#include "app/curve_storage.h"
-#include "app/library_names.h"
-#include "app/table_key.h"
+#include "app/app_state.h"
 #include "curves/bezier_curve.h"
 #include "curves/lagrange_curve.h"
 #include "curves/rbf_curve.h"
@@ -17,14 +15,26 @@ struct KeptWeights {
   curvix::WeightTable table;
 };
 
-KeptWeights& kept() {
+KeptWeights& kept_weights() {
   static KeptWeights weights;
   return weights;
 }
 
+struct KeptInverse {
+  TableKey key;      // the inputs of `columns`; empty before the first build
+  TableKey request;  // the inputs asked for now, built in place of a temporary
+  curvix::WeightTable columns;
+  bool invertible = false;  // the system of `key` could be inverted
+};
+
+KeptInverse& kept_inverse() {
+  static KeptInverse inverse;
+  return inverse;
+}
+
 // A new key for `kind`, its first word, and the sampling every curve shares.
 TableKey& request_for(CurveMode kind) {
-  TableKey& request = kept().request;
+  TableKey& request = kept_weights().request;
   request.clear();
   request.add(static_cast<int>(kind)).add(CURVE_SEGMENTS);
   return request;
@@ -33,7 +43,7 @@ TableKey& request_for(CurveMode kind) {
 // The table for the request just made, built by `build` when it differs.
 template <typename Build>
 const curvix::WeightTable& kept_table(Build build) {
-  KeptWeights& k = kept();
+  KeptWeights& k = kept_weights();
   if (k.request != k.key) {
     build(k.table);
     std::swap(k.key, k.request);
@@ -66,4 +76,17 @@ const curvix::WeightTable& kept_rbf_curve_weights(const curvix::RbfSettings& set
   return kept_table([&](curvix::WeightTable& table) {
     curvix::rbf_curve_weights(settings, u, m, CURVE_SEGMENTS, table);
   });
+}
+
+const curvix::WeightTable* kept_rbf_inverse(const curvix::RbfSettings& settings, const double* t,
+                                            int n) {
+  KeptInverse& k = kept_inverse();
+  k.request.clear();
+  k.request.add(static_cast<int>(settings.basis)).add(settings.c).add(settings.r).add(settings.pd);
+  k.request.add(t, n);
+  if (k.request != k.key) {
+    k.invertible = curvix::rbf_inverse_columns(settings, t, n, k.columns);
+    std::swap(k.key, k.request);
+  }
+  return k.invertible ? &k.columns : nullptr;
 }

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "app/app_state.h"
-#include "subdivision/refine_levels.h"
 
 namespace {
 

@@ -3,17 +3,14 @@
 #include <GL/glut.h>
 
 #include "app/app_state.h"
+#include "app/curve_drawing.h"
 #include "app/knots.h"
-#include "app/rbf_curve_drawing.h"
 
 namespace {
 
 constexpr double HIGHLIGHT_ON = 1.0;                 // outlined marker: hovered or dragged
 constexpr double HIGHLIGHT_OFF = 0.0;                // filled marker
 constexpr double PICK_HALF_SIZE = MARKER_HALF_SIZE;  // pixels; a point is picked inside its marker
-constexpr double START_KNOT_SPACING =
-    1.0;                         // spacing of the user's own points, before any subdivision
-constexpr double START_R = 1.0;  // r at start; reload begins refinement afresh with it
 
 bool names_current_point(int index) {
   return index >= 0 && index < app.points.count;
@@ -126,16 +123,16 @@ void clear_points() {
   forget_selection();
   app.points.count = 0;
   app.saved.count = 0;
-  app.knot_spacing = START_KNOT_SPACING;
+  app.knot_spacing = curvix::START_SPACING;  // the user's own points, before any level
   glutPostRedisplay();
 }
 
 void reload_points() {
   if (app.saved.count == 0) return;
   forget_selection();
-  app.r = START_R;
+  app.r = curvix::START_R;  // reload begins refinement afresh
   app.points.count = app.saved.count;
-  app.knot_spacing = START_KNOT_SPACING;
+  app.knot_spacing = curvix::START_SPACING;  // the user's own points, before any level
   for (int i = 0; i < app.points.count; ++i)
     copy_coordinates(app.points.items[i], app.saved.items[i]);
   assign_uniform_knots();

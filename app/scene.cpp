@@ -2,12 +2,7 @@
 
 #include <GL/glut.h>
 
-#include "app/app_state.h"
-#include "app/bezier_drawing.h"
-#include "app/gl_drawing.h"
-#include "app/lagrange_drawing.h"
-#include "app/library_names.h"
-#include "app/rbf_curve_drawing.h"
+#include "app/curve_drawing.h"
 
 namespace {
 
@@ -33,6 +28,20 @@ void draw_curve() {
 }
 
 }  // namespace
+
+void set_colour(const Colour& colour) {
+  glColor3f(colour.red, colour.green, colour.blue);
+}
+
+double flipped_y(double stored_y) {
+  return static_cast<double>(app.window_height) - stored_y;
+}
+
+void draw_point_strip(const Point* items, int count) {
+  glBegin(GL_LINE_STRIP);
+  for (int i = 0; i < count; ++i) glVertex2d(items[i].x, flipped_y(items[i].y));
+  glEnd();
+}
 
 void on_reshape(int width, int height) {
   glClearColor(BACKGROUND_GREY, BACKGROUND_GREY, BACKGROUND_GREY, 1.0f);

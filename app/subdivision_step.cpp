@@ -1,4 +1,4 @@
-#include "app/subdivision_frame.h"
+#include "app/subdivision_step.h"
 
 #include <GL/glut.h>
 
@@ -6,14 +6,10 @@
 #include <memory>
 #include <vector>
 
-#include "app/app_settings.h"
-#include "app/app_state.h"
-#include "app/gl_drawing.h"
+#include "app/console.h"
+#include "app/curve_drawing.h"
 #include "app/knots.h"
-#include "app/planar_buffer.h"
-#include "app/rbf_curve_drawing.h"
-#include "app/rbf_trace.h"
-#include "subdivision/refine_levels.h"
+#include "app/scene.h"
 
 namespace {
 
@@ -47,8 +43,10 @@ void commit_next_level(const std::vector<curvix::PlanarPoint>& next, double spac
   assign_uniform_knots();
 }
 
-}  // namespace
-
+// Runs one step of `scheme` with `stencil_size` points per RBF stencil (the
+// four-point schemes take their own). Returns true when the level was
+// committed and drawn; false when it was refused (too many points, or the
+// scheme could not insert a point).
 bool subdivision_step(SchemeKind scheme, int stencil_size) {
   const int n = app.points.count;
   if (2 * n > MAX_POINTS) return false;
@@ -75,4 +73,41 @@ bool subdivision_step(SchemeKind scheme, int stencil_size) {
   glutSwapBuffers();
   rbf_solve();
   return true;
+}
+
+// The RBF scheme of the table whose own stencil has `stencil_size` points, so
+// that a step is run under the name of the scheme it is; a size no scheme
+// has is RBF4's rule over that many points.
+SchemeKind rbf_scheme_of_size(int stencil_size) {
+  for (const curvix::SchemeInfo& info : curvix::SCHEMES)
+    if (info.rbf && info.stencil_size == stencil_size) return info.kind;
+  return SCHEME_RBF4;
+}
+
+}  // namespace
+
+void subdivide(SchemeKind scheme, int stencil_size) {
+  const curvix::SchemeInfo& info = curvix::scheme_info(scheme);
+  if (info.rbf)
+    subdivide_rbf(stencil_size);
+  else
+    subdivision_step(info.kind, 0);
+}
+
+void subdivide_rbf(int stencil_size) {
+  if (stencil_size < 2 || stencil_size % 2 != 0 || stencil_size > MAX_POINTS) return;
+  if (!subdivision_step(rbf_scheme_of_size(stencil_size), stencil_size)) return;
+  // Above the curve's point limit the closing solve does nothing and the table
+  // still holds the curve of the old level; it describes no curve of the new
+  // one, so nothing may draw it (say after deletions bring the count back
+  // down) until the next solve.
+  if (app.points.count > MAX_CURVE_POINTS) app.rbf_coefficients_valid = false;
+}
+
+void subdivide_nr4() {
+  subdivision_step(SCHEME_NR4, 0);
+}
+
+void subdivide_dd() {
+  subdivision_step(SCHEME_DD, 0);
 }

@@ -9,12 +9,9 @@
 #include <array>
 
 #include "app/app_state.h"
-#include "app/bezier_drawing.h"
-#include "app/gl_drawing.h"
+#include "app/curve_drawing.h"
 #include "app/knots.h"
-#include "app/lagrange_drawing.h"
-#include "app/library_names.h"
-#include "app/planar_buffer.h"
+#include "app/scene.h"
 #include "curves/bezier_curve.h"
 #include "curves/curve_sampling.h"
 #include "curves/lagrange_curve.h"

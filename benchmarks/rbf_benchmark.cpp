@@ -7,8 +7,8 @@
 #include <cmath>
 
 #include "app/app_state.h"
+#include "app/curve_drawing.h"
 #include "app/knots.h"
-#include "app/rbf_curve_drawing.h"
 #include "gl_recorder.h"
 #include "reference/plain_rbf_solve.h"
 

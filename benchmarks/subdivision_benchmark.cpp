@@ -8,7 +8,7 @@
 
 #include "app/app_state.h"
 #include "app/knots.h"
-#include "app/subdivision_steps.h"
+#include "app/subdivision_step.h"
 #include "gl_recorder.h"
 #include "random_polygon.h"
 #include "subdivision/rbf_stencil.h"

@@ -5,7 +5,6 @@
 
 #include <cmath>
 
-#include "app/app_settings.h"
 #include "app/app_state.h"
 #include "linalg/matrix.h"
 #include "reference/plain_gauss_jordan_solve.h"

@@ -1,7 +1,7 @@
 #pragma once
 // The basis function as the program's state chooses it.
 
-#include "app/app_settings.h"
+#include "app/app_state.h"
 #include "curves/basis_value.h"
 
 // phi at x with shape r and the state's basis and C, as the program hands

@@ -12,6 +12,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install_deps.sh --test
+bash scripts/check_layers.sh
 
 options=(-DCURVIX_REQUIRE_WINDOW_TESTS=ON -DCURVIX_WERROR="${CURVIX_WERROR:-OFF}")
 labels=()

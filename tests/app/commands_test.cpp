@@ -6,9 +6,8 @@
 
 #include "app/app_state.h"
 #include "app/commands.h"
-#include "app/library_names.h"
 #include "app/point_editing.h"
-#include "app/subdivision_steps.h"
+#include "app/subdivision_step.h"
 #include "app_fixture.h"
 #include "solve_probe.h"
 

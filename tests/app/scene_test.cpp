@@ -1,7 +1,6 @@
 #include <GL/gl.h>
 
 #include "app/app_state.h"
-#include "app/library_names.h"
 #include "app/scene.h"
 #include "app_fixture.h"
 

@@ -11,7 +11,7 @@
 #include <cstring>
 
 #include "app/app_state.h"
-#include "app/rbf_curve_drawing.h"
+#include "app/curve_drawing.h"
 
 namespace solve_probe {
 

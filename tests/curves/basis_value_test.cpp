@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "app/app_settings.h"
+#include "app/app_state.h"
 #include "app_fixture.h"
 #include "curves/basis_value.h"
 

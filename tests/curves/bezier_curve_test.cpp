@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/bezier_drawing.h"
+#include "app/curve_drawing.h"
 #include "app_fixture.h"
 #include "curve_strip_checks.h"
 #include "curves/bezier_curve.h"

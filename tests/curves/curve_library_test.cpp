@@ -6,8 +6,8 @@
 #include <cstring>
 #include <vector>
 
-#include "app/app_settings.h"
-#include "app/rbf_curve_drawing.h"
+#include "app/app_state.h"
+#include "app/curve_drawing.h"
 #include "app_fixture.h"
 #include "curves/curve_sampling.h"
 #include "curves/lagrange_curve.h"

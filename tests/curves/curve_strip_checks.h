@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/app_state.h"
-#include "app/curve_strip.h"
+#include "app/curve_drawing.h"
 #include "curves/planar_point.h"
 #include "gl_recorder.h"
 #include "reference/plain_curves.h"

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/lagrange_drawing.h"
-#include "app/library_names.h"
+#include "app/app_state.h"
+#include "app/curve_drawing.h"
 #include "app_fixture.h"
 #include "curve_strip_checks.h"
 #include "curves/curve_sampling.h"

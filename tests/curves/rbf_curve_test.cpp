@@ -10,10 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "app/app_settings.h"
+#include "app/app_state.h"
+#include "app/curve_drawing.h"
 #include "app/knots.h"
-#include "app/library_names.h"
-#include "app/rbf_curve_drawing.h"
 #include "app_fixture.h"
 #include "curves/rbf_curve.h"
 #include "reference/plain_rbf_solve.h"

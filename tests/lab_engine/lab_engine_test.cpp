@@ -11,10 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "app/bezier_drawing.h"
-#include "app/lagrange_drawing.h"
-#include "app/rbf_curve_drawing.h"
-#include "app/subdivision_steps.h"
+#include "app/curve_drawing.h"
+#include "app/subdivision_step.h"
 #include "app_fixture.h"
 #include "lab_run_helpers.h"
 #include "thread_counts.h"

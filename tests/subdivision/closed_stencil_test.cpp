@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/parameter_values.h"
+#include "app/app_state.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "app/knots.h"
-#include "app/subdivision_steps.h"
+#include "app/subdivision_step.h"
 #include "scoped_temp_dir.h"
 #include "subdivision_test_support.h"
 

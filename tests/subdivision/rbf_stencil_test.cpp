@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/app_settings.h"
+#include "app/app_state.h"
 #include "app_fixture.h"
 #include "curves/rbf_curve.h"
 #include "subdivision_test_support.h"

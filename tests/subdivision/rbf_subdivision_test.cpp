@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "app/curve_drawing.h"
 #include "app/knots.h"
-#include "app/rbf_curve_drawing.h"
-#include "app/subdivision_steps.h"
+#include "app/subdivision_step.h"
 #include "scoped_temp_dir.h"
 #include "subdivision_test_support.h"
 

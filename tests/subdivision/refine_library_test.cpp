@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/subdivision_steps.h"
+#include "app/subdivision_step.h"
 #include "app_fixture.h"
 #include "subdivision/refine_closed_polygon.h"
 

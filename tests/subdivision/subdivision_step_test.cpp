@@ -1,12 +1,12 @@
 // The shared step frame, exercised through the D-D and NR4 schemes, which need
 // no numerics: guard, closed stencils, assembly, commit and the frame drawn.
 
-#include "app/subdivision_steps.h"
+#include "app/subdivision_step.h"
 
 #include <cstring>
 
-#include "app/gl_drawing.h"
 #include "app/knots.h"
+#include "app/scene.h"
 #include "subdivision/four_point_rule.h"
 #include "subdivision_test_support.h"
 

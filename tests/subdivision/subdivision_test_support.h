@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "app/app_state.h"
-#include "app/library_names.h"
 #include "app_fixture.h"
 #include "subdivision/closed_stencil.h"
 
