@@ -101,7 +101,7 @@ curvix_copyright_licence_text(${PROJECT_SOURCE_DIR}/fonts/OFL.txt "SIL OPEN FONT
                               CURVIX_OFL_LICENCE_TEXT)
 configure_file(${CURVIX_PACKAGING_DIR}/copyright.in ${PROJECT_BINARY_DIR}/packaging/copyright @ONLY)
 
-# The README links its pictures as docs/pictures/..., so they go beside it.
+# The README links its guides and pictures as docs/..., so they go beside it.
 # copyright is where Debian looks for a package's licences; LICENSE is the
 # project's own, and OFL.txt the font's in full.
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE
@@ -111,6 +111,8 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/pictures
         DESTINATION ${CURVIX_INSTALL_DOCDIR}/docs
         FILES_MATCHING PATTERN "*.png" PATTERN "*.svg")
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/examples DESTINATION ${CURVIX_INSTALL_DOCDIR}/docs)
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/ DESTINATION ${CURVIX_INSTALL_DOCDIR}/docs
+        FILES_MATCHING PATTERN "*.md")
 
 # ---------------------------------------------------------------- Debian package
 

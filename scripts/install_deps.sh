@@ -19,7 +19,7 @@ packages=(build-essential cmake pkg-config freeglut3-dev libgl1-mesa-dev libglu1
           libgl1-mesa-dri libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev libglpk-dev)
 for group in "$@"; do
   case "$group" in
-    --test) packages+=(xvfb xfonts-base xdotool libx11-dev libpng-dev) ;;
+    --test) packages+=(xvfb xfonts-base xdotool libx11-dev libpng-dev python3 python3-pytest) ;;
     --font) packages+=(fonts-ebgaramond libfreetype-dev) ;;
     --cross) packages+=(g++-aarch64-linux-gnu qemu-user libglpk-dev:arm64) ;;
     --clang) packages+=(clang) ;;
