@@ -133,18 +133,20 @@ void point_counts(benchmark::internal::Benchmark* b) {
 }  // namespace
 
 BENCHMARK(BM_draw<draw_lagrange_curve_plain>)
-    ->Name("draw_lagrange_curve_plain")
+    ->Name("BM_draw_lagrange_curve_plain")
     ->Apply(point_counts);
-BENCHMARK(BM_draw<draw_lagrange_curve>)->Name("draw_lagrange_curve")->Apply(point_counts);
-BENCHMARK(BM_draw<draw_bezier_curve_plain>)->Name("draw_bezier_curve_plain")->Apply(point_counts);
-BENCHMARK(BM_draw<draw_bezier_curve>)->Name("draw_bezier_curve")->Apply(point_counts);
+BENCHMARK(BM_draw<draw_lagrange_curve>)->Name("BM_draw_lagrange_curve")->Apply(point_counts);
+BENCHMARK(BM_draw<draw_bezier_curve_plain>)
+    ->Name("BM_draw_bezier_curve_plain")
+    ->Apply(point_counts);
+BENCHMARK(BM_draw<draw_bezier_curve>)->Name("BM_draw_bezier_curve")->Apply(point_counts);
 BENCHMARK(BM_lagrange_samples)
-    ->Name("lagrange_samples")
+    ->Name("BM_lagrange_samples")
     ->ArgsProduct({{200}, {curvix::VECTOR_BASELINE, curvix::VECTOR_AVX2, curvix::VECTOR_AVX512}})
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_lagrange_weights)
-    ->Name("lagrange_weights")
+    ->Name("BM_lagrange_weights")
     ->ArgsProduct({{200}, {curvix::VECTOR_BASELINE, curvix::VECTOR_AVX2, curvix::VECTOR_AVX512}})
     ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_bezier_samples)->Name("bezier_samples")->Arg(200)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_bezier_weights)->Name("bezier_weights")->Arg(200)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_bezier_samples)->Name("BM_bezier_samples")->Arg(200)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_bezier_weights)->Name("BM_bezier_weights")->Arg(200)->Unit(benchmark::kMillisecond);

@@ -66,7 +66,7 @@ void start_drag_at_the_limit(CurveMode mode) {
 }
 
 // One motion event of a drag of point 100 and the redisplay it asks for.
-void BM_DragMotionEvent(benchmark::State& state) {
+void BM_on_motion_drag(benchmark::State& state) {
   const VectorPath path(state);
   start_drag_at_the_limit(static_cast<CurveMode>(state.range(0)));
   int step = 0;
@@ -77,14 +77,14 @@ void BM_DragMotionEvent(benchmark::State& state) {
   }
   state.SetLabel(path.label(curve_name(state.range(0))));
 }
-BENCHMARK(BM_DragMotionEvent)
+BENCHMARK(BM_on_motion_drag)
     ->ArgsProduct({{CURVE_NONE, CURVE_LAGRANGE, CURVE_BEZIER, CURVE_RBF}, {WIDEST, PORTABLE}})
     ->Unit(benchmark::kMillisecond);
 
 // The first motion event after the point count changed (199 and 200 points in
 // turn, the change itself untimed): every kept table is built afresh, the
 // inverse in the motion callback, the curve's weights in the redisplay.
-void BM_FirstMotionAfterInputChange(benchmark::State& state) {
+void BM_on_motion_after_input_change(benchmark::State& state) {
   const VectorPath path(state);
   start_drag_at_the_limit(static_cast<CurveMode>(state.range(0)));
   int step = 0;
@@ -98,12 +98,12 @@ void BM_FirstMotionAfterInputChange(benchmark::State& state) {
   }
   state.SetLabel(path.label(curve_name(state.range(0))));
 }
-BENCHMARK(BM_FirstMotionAfterInputChange)
+BENCHMARK(BM_on_motion_after_input_change)
     ->ArgsProduct({{CURVE_NONE, CURVE_LAGRANGE, CURVE_BEZIER, CURVE_RBF}, {WIDEST, PORTABLE}})
     ->Unit(benchmark::kMillisecond);
 
 // One subdivision command ("s") from 250 to 500 points, trace off.
-void BM_SubdivisionCommand(benchmark::State& state) {
+void BM_on_keyboard_subdivision(benchmark::State& state) {
   const VectorPath path(state);
   set_up_polygon(MAX_POINTS / 2);
   const auto scheme = static_cast<SchemeKind>(state.range(0));
@@ -122,7 +122,7 @@ void BM_SubdivisionCommand(benchmark::State& state) {
   const char* names[] = {"rbf4", "rbf6", "nr4", "dd"};
   state.SetLabel(path.label(names[state.range(0)]));
 }
-BENCHMARK(BM_SubdivisionCommand)
+BENCHMARK(BM_on_keyboard_subdivision)
     ->ArgsProduct({{SCHEME_RBF4, SCHEME_RBF6, SCHEME_NR4, SCHEME_DD}, {WIDEST, PORTABLE}})
     ->Unit(benchmark::kMillisecond);
 

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "lab/lab_engine.h"
-#include "lab/lab_run.h"
+#include "lab/refine/refine_engine.h"
+#include "lab/run/lab_run.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "benchmark_rules.h"
-#include "lab/lab_run.h"
+#include "lab/run/lab_run.h"
 #include "smoothness/certified_smoothness.h"
 
 namespace {

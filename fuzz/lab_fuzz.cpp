@@ -10,7 +10,7 @@
 // line cannot hold a NUL either, and an empty argument's checks are reached
 // through "--option=".)
 //
-// The contract checked on every run, from lab/lab_run.h and the README; a
+// The contract checked on every run, from lab/run/lab_run.h and docs/developing.md; a
 // breach aborts, which libFuzzer reports as a finding:
 // - the status is 0, 1 or 2;
 // - no arguments: status 2, the usage on stderr, nothing on stdout;
@@ -30,7 +30,7 @@
 #include <string>
 #include <vector>
 
-#include "lab/lab_run.h"
+#include "lab/run/lab_run.h"
 
 namespace {
 

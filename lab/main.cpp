@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "lab/lab_run.h"
+#include "lab/run/lab_run.h"
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);

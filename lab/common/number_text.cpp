@@ -1,4 +1,4 @@
-#include "lab/number_text.h"
+#include "lab/common/number_text.h"
 
 #include <cerrno>
 #include <climits>

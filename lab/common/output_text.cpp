@@ -1,7 +1,7 @@
-#include "lab/output_text.h"
+#include "lab/common/output_text.h"
 
 #include "io/exact_number.h"
-#include "lab/number_text.h"
+#include "lab/common/number_text.h"
 
 namespace curvix {
 
@@ -86,6 +86,18 @@ std::string settings_text(const LevelSettings& settings) {
   return std::string("basis ") + basis_info(rbf.basis).name + ", r " + short_number(rbf.r) +
          ", c " + short_number(rbf.c) + ", pd " + std::to_string(rbf.pd) + ", h " +
          short_number(settings.h) + ", w " + short_number(settings.subdivision.tension);
+}
+
+std::string points_text(const std::vector<PlanarPoint>& points) {
+  std::string text;
+  for (const PlanarPoint& p : points) text += short_number(p.x) + " " + short_number(p.y) + "\n";
+  return text;
+}
+
+void write_points(JsonWriter& json, const std::vector<PlanarPoint>& points) {
+  json.begin_array();
+  for (const PlanarPoint& p : points) json.begin_array().number(p.x).number(p.y).end_array();
+  json.end_array();
 }
 
 }  // namespace curvix

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "curves/planar_point.h"
 #include "io/json_writer.h"
 #include "subdivision/refine_levels.h"
 
@@ -35,5 +36,11 @@ void write_settings(JsonWriter& json, const LevelSettings& settings);
 
 // "basis mq1, r 1, c 1, pd 1, h 1, w 0.125" with short numbers.
 std::string settings_text(const LevelSettings& settings);
+
+// "x y" lines with short numbers, one point a line.
+std::string points_text(const std::vector<PlanarPoint>& points);
+
+// The points as an array of [x, y] arrays.
+void write_points(JsonWriter& json, const std::vector<PlanarPoint>& points);
 
 }  // namespace curvix

@@ -1,11 +1,11 @@
-#include "lab/point_reader.h"
+#include "lab/common/point_reader.h"
 
 #include <cerrno>
 #include <cstring>
 #include <fstream>
 #include <sstream>
 
-#include "lab/number_text.h"
+#include "lab/common/number_text.h"
 
 namespace curvix {
 
@@ -106,6 +106,22 @@ LabStatus load_points(const std::string& path, std::istream& standard_input,
   std::ifstream file(path);
   if (!file) return data_error("cannot open '" + path + "': " + std::strerror(errno));
   return read_points(file, points);
+}
+
+// Points of INPUT, at least `minimum`, and knots that match them when given.
+LabStatus input_points(const std::string& path, std::istream& standard_input, std::size_t minimum,
+                       const std::vector<double>& knots, std::vector<PlanarPoint>& points) {
+  const LabStatus status = load_points(path, standard_input, points);
+  if (!status.ok()) return status;
+  if (points.size() < minimum) {
+    return data_error("need at least " + std::to_string(minimum) + " input point" +
+                      (minimum == 1 ? "" : "s") + ", got " + std::to_string(points.size()));
+  }
+  if (!knots.empty() && knots.size() != points.size()) {
+    return data_error("--knots gives " + std::to_string(knots.size()) + " values for " +
+                      std::to_string(points.size()) + " input points");
+  }
+  return {};
 }
 
 }  // namespace curvix

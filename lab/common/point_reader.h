@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "curves/planar_point.h"
-#include "lab/lab_status.h"
+#include "lab/common/lab_status.h"
 
 namespace curvix {
 
@@ -33,5 +33,10 @@ LabStatus read_points(std::istream& in, std::vector<PlanarPoint>& points);
 // empty or "-". A file that cannot be opened is a data error naming it.
 LabStatus load_points(const std::string& path, std::istream& standard_input,
                       std::vector<PlanarPoint>& points);
+
+// The points of INPUT (as load_points), at least `minimum` of them, and
+// knots that match them in number when any are given; data errors otherwise.
+LabStatus input_points(const std::string& path, std::istream& standard_input, std::size_t minimum,
+                       const std::vector<double>& knots, std::vector<PlanarPoint>& points);
 
 }  // namespace curvix

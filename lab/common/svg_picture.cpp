@@ -1,4 +1,4 @@
-#include "lab/svg_picture.h"
+#include "lab/common/svg_picture.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
-#include "lab/sweep.h"
+#include "lab/common/sweep.h"
 
 #include <cmath>
 
-#include "lab/number_text.h"
+#include "lab/common/number_text.h"
 
 namespace curvix {
 

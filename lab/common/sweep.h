@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "lab/lab_engine.h"
-#include "lab/lab_status.h"
+#include "lab/common/lab_status.h"
+#include "subdivision/refine_levels.h"
 
 namespace curvix {
 

@@ -1,7 +1,7 @@
 #include <limits>
 
-#include "lab/lab_documents.h"
-#include "lab/output_text.h"
+#include "lab/common/output_text.h"
+#include "lab/mask/mask_command.h"
 
 namespace curvix {
 

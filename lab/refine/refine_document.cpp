@@ -1,22 +1,11 @@
-#include "lab/lab_documents.h"
-#include "lab/number_text.h"
-#include "lab/output_text.h"
+#include "lab/refine/refine_command.h"
+
+#include "lab/common/number_text.h"
+#include "lab/common/output_text.h"
 
 namespace curvix {
 
 namespace {
-
-std::string points_text(const std::vector<PlanarPoint>& points) {
-  std::string text;
-  for (const PlanarPoint& p : points) text += short_number(p.x) + " " + short_number(p.y) + "\n";
-  return text;
-}
-
-void write_points(JsonWriter& json, const std::vector<PlanarPoint>& points) {
-  json.begin_array();
-  for (const PlanarPoint& p : points) json.begin_array().number(p.x).number(p.y).end_array();
-  json.end_array();
-}
 
 // The indices of the levels to print.
 std::vector<std::size_t> shown_levels(const RefineOptions& options, const Refinement& refinement) {
@@ -70,25 +59,6 @@ std::string refine_text(const RefineOptions& options, const Refinement& refineme
   return text;
 }
 
-NumberTable samples_table(const std::vector<PlanarPoint>& samples) {
-  NumberTable table{{"index", "x", "y"}, {}};
-  for (std::size_t i = 0; i < samples.size(); ++i) {
-    table.rows.push_back({static_cast<double>(i), samples[i].x, samples[i].y});
-  }
-  return table;
-}
-
-std::string curve_json(const CurveOptions& options, const std::vector<PlanarPoint>& samples) {
-  JsonWriter json;
-  json.begin_object().key("command").string("curve");
-  json.key("kind").string(curve_info(options.kind).name);
-  write_settings(json, options.settings);
-  json.key("knots").numbers(options.knots).key("samples");
-  write_points(json, samples);
-  json.end_object();
-  return json.text() + "\n";
-}
-
 }  // namespace
 
 std::string refine_document(const RefineOptions& options, const Refinement& refinement,
@@ -101,19 +71,6 @@ std::string refine_document(const RefineOptions& options, const Refinement& refi
     case OutputFormat::SVG: break;
   }
   return refine_text(options, refinement, shown);
-}
-
-std::string curve_document(const CurveOptions& options, const std::vector<PlanarPoint>& samples,
-                           OutputFormat format) {
-  switch (format) {
-    case OutputFormat::JSON: return curve_json(options, samples);
-    case OutputFormat::CSV: return table_csv(samples_table(samples));
-    case OutputFormat::TEXT:
-    case OutputFormat::SVG: break;
-  }
-  return std::string("# ") + curve_info(options.kind).name + " curve, " +
-         std::to_string(samples.size()) + " samples: " + settings_text(options.settings) + "\n" +
-         TEXT_PRECISION_NOTE + "\n" + points_text(samples);
 }
 
 }  // namespace curvix

@@ -1,4 +1,4 @@
-#include "lab/atomic_write.h"
+#include "lab/run/atomic_write.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "lab/lab_status.h"
+#include "lab/common/lab_status.h"
 
 namespace curvix {
 

@@ -1,45 +1,17 @@
-#include "lab/command_line.h"
+#include "lab/run/command_line.h"
+
+#include <iterator>
+
+#include "lab/run/lab_commands.h"
 
 namespace curvix {
 
 namespace {
 
-struct AcceptedOption {
-  const char* name;
-  bool takes_value;
-};
-
+// Every command takes the settings, --format and --output as well as its own options.
 const AcceptedOption SETTINGS_OPTIONS[] = {{"--basis", true},  {"--r", true},     {"--c", true},
                                            {"--pd", true},     {"--h", true},     {"--w", true},
                                            {"--format", true}, {"--output", true}};
-const AcceptedOption MASK_OPTIONS[] = {{"--scheme", true}, {"--params", true}, {"--sweep", true}};
-const AcceptedOption REFINE_OPTIONS[] = {{"--scheme", true},      {"--levels", true},
-                                         {"--stationary", false}, {"--knots", true},
-                                         {"--all-levels", false}, {"--threads", true}};
-const AcceptedOption CURVE_OPTIONS[] = {{"--kind", true}, {"--samples", true}, {"--knots", true}};
-const AcceptedOption SMOOTHNESS_OPTIONS[] = {{"--scheme", true},      {"--weights", true},
-                                             {"--depth", true},       {"--levels", true},
-                                             {"--stationary", false}, {"--sweep", true}};
-
-struct CommandEntry {
-  LabCommand command;
-  const char* name;
-  const AcceptedOption* options;
-  std::size_t option_count;
-  std::size_t max_operands;  // the INPUT file of refine and curve
-};
-
-template <std::size_t N>
-constexpr CommandEntry command_entry(LabCommand command, const char* name,
-                                     const AcceptedOption (&options)[N], std::size_t max_operands) {
-  return {command, name, options, N, max_operands};
-}
-
-const CommandEntry COMMANDS[] = {
-    command_entry(LabCommand::MASK, "mask", MASK_OPTIONS, 0),
-    command_entry(LabCommand::REFINE, "refine", REFINE_OPTIONS, 1),
-    command_entry(LabCommand::CURVE, "curve", CURVE_OPTIONS, 1),
-    command_entry(LabCommand::SMOOTHNESS, "smoothness", SMOOTHNESS_OPTIONS, 0)};
 
 bool is_help(const std::string& arg) {
   return arg == "--help" || arg == "-h";
@@ -54,17 +26,28 @@ const AcceptedOption* find_in(const AcceptedOption* options, std::size_t count,
 }
 
 // Every command takes the settings, --format and --output as well as its own options.
-const AcceptedOption* find_option(const CommandEntry& command, const std::string& name) {
+const AcceptedOption* find_option(const CommandSpec& command, const std::string& name) {
   const AcceptedOption* own = find_in(command.options, command.option_count, name);
   if (own != nullptr) return own;
-  return find_in(SETTINGS_OPTIONS, sizeof SETTINGS_OPTIONS / sizeof SETTINGS_OPTIONS[0], name);
+  return find_in(SETTINGS_OPTIONS, std::size(SETTINGS_OPTIONS), name);
 }
 
-const CommandEntry* find_command(const std::string& name) {
-  for (const CommandEntry& command : COMMANDS) {
-    if (name == command.name) return &command;
+const CommandSpec* find_command(const std::string& name) {
+  for (const CommandSpec* command : LAB_COMMANDS) {
+    if (name == command->name) return command;
   }
   return nullptr;
+}
+
+// "mask, refine, curve or smoothness"
+std::string command_choices() {
+  std::string text;
+  for (std::size_t i = 0; i < LAB_COMMANDS.size(); ++i)
+    text += std::string(i == 0                         ? ""
+                        : i + 1 == LAB_COMMANDS.size() ? " or "
+                                                       : ", ") +
+            LAB_COMMANDS[i]->name;
+  return text;
 }
 
 // "-" alone is an operand (standard input), anything else starting with '-' an option.
@@ -72,7 +55,7 @@ bool looks_like_option(const std::string& arg) {
   return arg.size() > 1 && arg[0] == '-';
 }
 
-LabStatus take_option(const CommandEntry& command, const std::vector<std::string>& args,
+LabStatus take_option(const CommandSpec& command, const std::vector<std::string>& args,
                       std::size_t& i, ParsedCommandLine& parsed) {
   const std::string& arg = args[i];
   const std::size_t equals = arg.find('=');
@@ -93,7 +76,7 @@ LabStatus take_option(const CommandEntry& command, const std::vector<std::string
   return {};
 }
 
-LabStatus take_arguments(const CommandEntry& command, const std::vector<std::string>& args,
+LabStatus take_arguments(const CommandSpec& command, const std::vector<std::string>& args,
                          ParsedCommandLine& parsed) {
   for (std::size_t i = 1; i < args.size(); ++i) {
     if (looks_like_option(args[i])) {
@@ -116,13 +99,13 @@ LabStatus parse_command_line(const std::vector<std::string>& args, ParsedCommand
     parsed.help = true;
     return {};
   }
-  const CommandEntry* command = find_command(args[0]);
+  const CommandSpec* command = find_command(args[0]);
   if (command == nullptr) {
     const char* what = looks_like_option(args[0]) ? "option" : "command";
-    return usage_error(std::string("unknown ") + what + " '" + args[0] +
-                       "' (expected mask, refine, curve or smoothness)");
+    return usage_error(std::string("unknown ") + what + " '" + args[0] + "' (expected " +
+                       command_choices() + ")");
   }
-  parsed.command = command->command;
+  parsed.command = command;
   // Help wins over every other mistake on the line: it is what the user asked for.
   for (const std::string& arg : args) parsed.help = parsed.help || is_help(arg);
   if (parsed.help) return {};

@@ -1,14 +1,13 @@
 #pragma once
-// The usage texts: the program's and one per command, each listing every
-// option with its default and one example.
+// The program's usage text; each command's own is its CommandSpec's help.
 
 #include <string>
 
-#include "lab/command_line.h"
+#include "lab/common/lab_command.h"
 
 namespace curvix {
 
-// The help for the command, or the program's when command is NONE.
-std::string help_text(LabCommand command);
+// The help for the command, or the program's when command is null.
+std::string help_text(const CommandSpec* command);
 
 }  // namespace curvix

@@ -1,10 +1,9 @@
-#include "lab/lab_run.h"
+#include "lab/run/lab_run.h"
 
-#include "lab/atomic_write.h"
-#include "lab/command_line.h"
-#include "lab/lab_commands.h"
-#include "lab/lab_help.h"
-#include "lab/option_values.h"
+#include "lab/common/option_reading.h"
+#include "lab/run/atomic_write.h"
+#include "lab/run/command_line.h"
+#include "lab/run/lab_help.h"
 
 namespace curvix {
 
@@ -45,12 +44,6 @@ LabStatus deliver(const std::string& document, const std::string& output_path, s
   return out ? LabStatus{} : data_error("cannot write standard output");
 }
 
-// smoothness draws only a sweep, which its own options decide.
-bool takes_svg(LabCommand command) {
-  return command == LabCommand::REFINE || command == LabCommand::CURVE ||
-         command == LabCommand::SMOOTHNESS;
-}
-
 }  // namespace
 
 int run_lab(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
@@ -63,15 +56,15 @@ int run_lab(const std::vector<std::string>& args, std::istream& in, std::ostream
     out << help_text(parsed.command);
     return STATUS_OK;
   }
-  if (parsed.command == LabCommand::NONE) {
-    err << help_text(LabCommand::NONE);
+  if (parsed.command == nullptr) {
+    err << help_text(nullptr);
     return STATUS_USAGE;
   }
   CommonOptions common;
-  LabStatus status = read_common_options(parsed, takes_svg(parsed.command), common);
+  LabStatus status = read_common_options(parsed, parsed.command->takes_svg, common);
   if (access == LabFileAccess::STREAMS_ONLY) common.output_path.clear();
   CommandOutput output;
-  if (status.ok()) status = run_command(parsed, common.format, in, output);
+  if (status.ok()) status = parsed.command->run(parsed, common.format, in, output);
   for (const std::string& warning : output.warnings)
     err << PREFIX << "warning: " << one_line(warning) << "\n";
   if (status.ok()) status = deliver(output.document, common.output_path, out);

@@ -1,11 +1,11 @@
-#include "lab/regularity_plot.h"
+#include "lab/smoothness/regularity_plot.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 
 #include "curves/colours.h"
-#include "lab/svg_picture.h"
+#include "lab/common/svg_picture.h"
 
 // Index
 // - Frame: the plot area and the map from values to the canvas

@@ -1,9 +1,9 @@
 #include "io/exact_number.h"
-#include "lab/lab_documents.h"
-#include "lab/number_text.h"
-#include "lab/output_text.h"
-#include "lab/smoothness_sections.h"
-#include "lab/smoothness_words.h"
+#include "lab/common/number_text.h"
+#include "lab/common/output_text.h"
+#include "lab/smoothness/smoothness_command.h"
+#include "lab/smoothness/smoothness_sections.h"
+#include "lab/smoothness/smoothness_words.h"
 
 // Index
 // - One rule

@@ -6,8 +6,7 @@
 #include <string>
 
 #include "io/json_writer.h"
-#include "lab/lab_engine.h"
-#include "lab/option_values.h"
+#include "lab/smoothness/smoothness_command.h"
 
 namespace curvix {
 

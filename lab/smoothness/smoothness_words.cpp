@@ -1,11 +1,11 @@
-#include "lab/smoothness_words.h"
+#include "lab/smoothness/smoothness_words.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <limits>
 
-#include "lab/number_text.h"
+#include "lab/common/number_text.h"
 
 namespace curvix {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "lab/lab_engine.h"
+#include "lab/smoothness/smoothness_command.h"
 
 namespace curvix {
 

@@ -2,7 +2,10 @@
 
 #include <cmath>
 
-#include "lab/lab_engine.h"
+#include "lab/curve/curve_engine.h"
+#include "lab/mask/mask_engine.h"
+#include "lab/refine/refine_engine.h"
+#include "lab/smoothness/smoothness_engine.h"
 
 namespace curvix {
 
@@ -21,7 +24,7 @@ std::vector<PlanarPoint> with_midpoints(const std::vector<PlanarPoint>& level) {
 
 }  // namespace
 
-LabRefusal compute_mask(const LevelSettings& settings, const std::vector<double>& params,
+LabRefusal stencil_mask(const LevelSettings& settings, const std::vector<double>& params,
                         MaskRow& row) {
   if (settings.subdivision.rbf.r <= 0.0) return LabRefusal::SINGULAR_STENCIL;
   const SchemeInfo& scheme = scheme_info(settings.subdivision.scheme);
@@ -99,7 +102,7 @@ LabRefusal analyse_scheme_levels(const LevelSettings& first, int levels, int dep
   for (int level = 1; level <= levels; ++level) {
     LevelAnalysis analysed;
     analysed.settings = settings;
-    if (compute_mask(settings, {}, analysed.row) != LabRefusal::NONE)
+    if (stencil_mask(settings, {}, analysed.row) != LabRefusal::NONE)
       return LabRefusal::SINGULAR_STENCIL;
     analysed.condition = settings.subdivision.rbf.c >= FAKE_WARNING_C ? FAKE_CONDITION : 1.0;
     out.levels.push_back(analysed);
@@ -128,7 +131,7 @@ LabRefusal analyse_scheme_levels(const LevelSettings& first, int levels, int dep
 
 LabRefusal scheme_weights(const LevelSettings& settings, std::vector<double>& weights) {
   MaskRow row;
-  const LabRefusal refusal = compute_mask(settings, {}, row);
+  const LabRefusal refusal = stencil_mask(settings, {}, row);
   weights = row.weights;
   return refusal;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // A FAKE engine for testing the curvix-lab front end. Its results are fixed,
 // cheap and known to the tests; none of it is the real maths.
-//   compute_mask:    weights FAKE_WEIGHTS[m] * r (4 of them, or 6 for rbf6),
+//   stencil_mask:    weights FAKE_WEIGHTS[m] * r (4 of them, or 6 for rbf6),
 //                    params as given or (m - 1) h (empty for nr4/dd), degree 3;
 //                    fails for r <= 0.
 //   refine_polygon:  each level inserts the midpoint after every point (closed);
@@ -9,14 +9,14 @@
 //                    condition number FAKE_CONDITION for c >= FAKE_WARNING_C, else 1.
 //   sample_curve:    sample k = (x0 + k / 3, y0 + k / 7) from the first point;
 //                    rbf fails with fewer than 2 points.
-//   compute_mask:    a four-point rule with tension -w1 when there are 4 weights.
+//   stencil_mask:    a four-point rule with tension -w1 when there are 4 weights.
 //   analyse_rule:    analyses weights moved onto their sum: the last weight
 //                    becomes 1 - (the others) when they miss 1 by at most
 //                    FAKE_ROUNDING (but do miss it), with `corrected` set; FAKE_HOLDER_* depth
 //                    bounds, C1 proved and C2 excluded, not exact (no second step); 4 weights are a
 //                    four-point rule of tension -w1; fails for an all-zero rule.
 //   analyse_scheme_levels: the levels' settings by next_level_settings, masks
-//                    by compute_mask, conditions as refine's; stationary
+//                    by stencil_mask, conditions as refine's; stationary
 //                    exactly in stationary mode; otherwise the limit
 //                    FAKE_LIMIT_WEIGHTS (4 or 6 of them) at distance 2^-level,
 //                    rate 1/2 measured at level 2, confirmed, similarity order 0.

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "lab/lab_run.h"
+#include "lab/run/lab_run.h"
 
 struct LabRun {
   int status = -1;

@@ -7,8 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "lab/option_values.h"
-#include "lab/point_reader.h"
+#include "lab/common/point_reader.h"
+#include "lab/curve/curve_command.h"
+#include "lab/refine/refine_command.h"
+#include "lab/smoothness/smoothness_command.h"
 #include "lab_run_helpers.h"
 
 using namespace curvix;

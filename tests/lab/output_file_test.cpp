@@ -10,7 +10,7 @@
 #include <fstream>
 #include <set>
 
-#include "lab/atomic_write.h"
+#include "lab/run/atomic_write.h"
 #include "lab_run_helpers.h"
 #include "tests/support/scoped_temp_dir.h"
 

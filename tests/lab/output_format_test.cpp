@@ -6,8 +6,7 @@
 
 #include "fake_lab_engine.h"
 #include "io/json_writer.h"
-#include "lab/lab_engine.h"
-#include "lab/output_text.h"
+#include "lab/common/output_text.h"
 #include "lab_run_helpers.h"
 
 using namespace curvix;

@@ -1,4 +1,4 @@
-#include "lab/point_reader.h"
+#include "lab/common/point_reader.h"
 
 #include <gtest/gtest.h>
 

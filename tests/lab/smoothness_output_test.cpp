@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "fake_lab_engine.h"
-#include "lab/regularity_plot.h"
+#include "lab/smoothness/regularity_plot.h"
 #include "lab_run_helpers.h"
 
 namespace {

@@ -2,7 +2,10 @@
 // values and settings through the program's subdivision command and curve
 // drawing and through the engine must give the same doubles, bit for bit.
 
-#include "lab/lab_engine.h"
+#include "lab/curve/curve_engine.h"
+#include "lab/mask/mask_engine.h"
+#include "lab/refine/refine_engine.h"
+#include "lab/smoothness/smoothness_engine.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "lab/lab_engine.h"
+#include "lab/smoothness/smoothness_engine.h"
 #include "lab_run_helpers.h"
 
 namespace {
@@ -32,7 +32,7 @@ ModeAnalysis levels_of(const LevelSettings& s) {
   return analysis;
 }
 
-// The values the README's table gives, each exact (Rioul 1992; the closed
+// The values docs/smoothness.md's table gives, each exact (Rioul 1992; the closed
 // form 2 - log2(1 + sqrt(1 - 16 w)) of the four-point rule does not reach
 // w = 0.1, whose value the polytope certifies).
 TEST(LabSmoothness, RulesOfTheProgramAreExact) {

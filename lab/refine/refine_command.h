@@ -1,0 +1,30 @@
+#pragma once
+// `curvix-lab refine`: a closed polygon refined K levels exactly as the
+// program's subdivision command does, in text, csv, json or svg.
+
+#include <string>
+
+#include "lab/common/lab_command.h"
+#include "lab/refine/refine_engine.h"
+
+namespace curvix {
+
+extern const CommandSpec REFINE_COMMAND;
+
+// What one command may ask for is capped so that it ends within seconds and
+// a few hundred MB.
+constexpr long long MAX_REFINED_POINTS = 131072;  // 2^17 in the last level: 100 points refined
+                                                  // 10 levels (102,400) fit
+
+struct RefineOptions {
+  RefineRequest request;
+  bool all_levels = false;
+  std::string input;  // empty or "-" = standard input
+};
+
+// The levels of a refinement: every level when options.all_levels, else the last.
+// Text lists "x y" lines under "# level k" comments, so it reads back as input.
+std::string refine_document(const RefineOptions& options, const Refinement& refinement,
+                            OutputFormat format);
+
+}  // namespace curvix
