@@ -9,7 +9,7 @@
 
 #include "smoothness/holder_regularity.h"
 #include "smoothness/spectrum_maximizing_product.h"
-#include "smoothness/subdivision_matrix_pair.h"
+#include "smoothness/subdivision_matrices.h"
 
 namespace curvix {
 
@@ -27,14 +27,13 @@ int excluded_class(double alpha_upper) {
 // Attained for an integer alpha = k < n: no candidate product of the matrices
 // of ((1 + z) / 2)^(n-k) b (the best word and its ties, all of rate 1) has a
 // Jordan block at its leading eigenvalue.
-bool integer_exponent_attained(const std::vector<double>& b, int n, int k,
+bool integer_exponent_attained(const std::vector<double>& b, int n, int k, int arity,
                                const JointSpectralRadius& rho, const JsrSettings& settings) {
   if (k >= n) return rho.bounded;
-  const SubdivisionMatrixPair c = subdivision_matrix_pair(restore_sum_rules(b, n - k));
-  const CandidateSearch search =
-      spectrum_maximizing_candidates(c.t0, c.t1, settings.candidate_length);
+  const MatrixFamily c = subdivision_matrices(restore_sum_rules(b, n - k, arity), arity);
+  const CandidateSearch search = spectrum_maximizing_candidates(c, settings.candidate_length);
   for (const ProductCandidate& word : search.ties)
-    if (leading_jordan_block(word_product(c.t0, c.t1, word.word))) return false;
+    if (leading_jordan_block(word_product(c, word.word))) return false;
   return rho.bounded;
 }
 
@@ -72,20 +71,20 @@ bool leading_jordan_block(const Eigen::MatrixXd& p) {
   return nilpotent.cwiseAbs().maxCoeff() > JORDAN_COUPLING_TOLERANCE * scale;
 }
 
-ExactRegularity exact_regularity(const std::vector<double>& b, int n, const JsrSettings& settings) {
-  assert(!b.empty() && n >= 1);
-  const SubdivisionMatrixPair pair = subdivision_matrix_pair(b);
+ExactRegularity exact_regularity(const std::vector<double>& b, int n, const JsrSettings& settings,
+                                 int arity) {
+  assert(!b.empty() && n >= 1 && arity >= 2);
   ExactRegularity r;
-  r.rho = joint_spectral_radius(pair.t0, pair.t1, settings);
-  r.alpha_lower = holder_exponent(n, r.rho.upper);
-  r.alpha_upper = holder_exponent(n, r.rho.lower);
+  r.rho = joint_spectral_radius(subdivision_matrices(b, arity), settings);
+  r.alpha_lower = holder_exponent(n, r.rho.upper, arity);
+  r.alpha_upper = holder_exponent(n, r.rho.lower, arity);
   r.exact = r.rho.exact;
   if (r.exact) {
     const double nearest = std::round(r.alpha_lower);
     const bool integer = std::fabs(r.alpha_lower - nearest) <= INTEGER_EPSILON;
-    r.attained = integer
-                     ? integer_exponent_attained(b, n, static_cast<int>(nearest), r.rho, settings)
-                     : r.rho.bounded;
+    r.attained =
+        integer ? integer_exponent_attained(b, n, static_cast<int>(nearest), arity, r.rho, settings)
+                : r.rho.bounded;
   }
   r.smoothness_class = proved_class(r.alpha_lower);
   r.excluded_class = excluded_class(r.alpha_upper);

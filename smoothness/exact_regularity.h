@@ -5,7 +5,7 @@
 // smoothness class that follows (Rioul 1992; Daubechies and Lagarias 1991).
 //
 // With n sum rules, a(z) = 2 ((1 + z) / 2)^n b(z) and rho the joint spectral
-// radius of the matrices of b (subdivision_matrix_pair.h), the Hölder
+// radius of the matrices of b (subdivision_matrices.h), the Hölder
 // exponent is alpha = n - log2(rho): the limit curves are in C^(alpha - eps)
 // for every eps > 0, and in no C^(alpha + eps).
 //
@@ -62,10 +62,10 @@ struct ExactRegularity {
   int excluded_class = -1;    // not C^m; -1 when none is excluded
 };
 
-// The regularity for the factor b (size >= 1) of a mask with n >= 1 sum
-// rules, as holder_bounds gives bounds.
+// The regularity for the factor b (size >= 1) of a mask of arity m >= 2 with
+// n >= 1 sum rules, as holder_bounds gives bounds.
 ExactRegularity exact_regularity(const std::vector<double>& b, int n,
-                                 const JsrSettings& settings = {});
+                                 const JsrSettings& settings = {}, int arity = 2);
 
 // Whether the eigenvalue of largest modulus of p (square) is real, repeated
 // (EIGENVALUE_SEPARATION) and defective (JORDAN_COUPLING_TOLERANCE).

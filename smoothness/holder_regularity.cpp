@@ -8,7 +8,7 @@
 #include <limits>
 
 #include "smoothness/spectral_radius.h"
-#include "smoothness/subdivision_matrix_pair.h"
+#include "smoothness/subdivision_matrices.h"
 
 namespace curvix {
 
@@ -22,15 +22,15 @@ std::size_t at(int i) {
 // products along the current branch of the enumeration tree.
 struct NormSearch {
   static constexpr int NORMS = 3;  // 1, inf, Frobenius
-  const Eigen::MatrixXd* generators[2];
+  const MatrixFamily* generators;
   std::vector<Eigen::MatrixXd> products;        // products[l]: current product of length l
   std::vector<std::array<double, NORMS>> best;  // best[l][norm]
 };
 
 void visit_products(NormSearch& search, int length) {
-  for (const Eigen::MatrixXd* t : search.generators) {
+  for (const Eigen::MatrixXd& t : *search.generators) {
     Eigen::MatrixXd& p = search.products[at(length)];
-    p.noalias() = search.products[at(length - 1)] * *t;
+    p.noalias() = search.products[at(length - 1)] * t;
     std::array<double, NormSearch::NORMS>& best = search.best[at(length)];
     best[0] = std::max(best[0], p.cwiseAbs().colwise().sum().maxCoeff());
     best[1] = std::max(best[1], p.cwiseAbs().rowwise().sum().maxCoeff());
@@ -40,13 +40,11 @@ void visit_products(NormSearch& search, int length) {
 }
 
 // Best upper bound on rho over lengths 1..depth and the three norms.
-void norm_bound(const Eigen::MatrixXd& t0, const Eigen::MatrixXd& t1, int depth,
-                JointSpectralRadiusBounds& bounds) {
-  NormSearch search{
-      {&t0, &t1},
-      std::vector<Eigen::MatrixXd>(at(depth + 1), Eigen::MatrixXd(t0.rows(), t0.cols())),
-      std::vector<std::array<double, NormSearch::NORMS>>(at(depth + 1))};
-  search.products[0] = Eigen::MatrixXd::Identity(t0.rows(), t0.cols());
+void norm_bound(const MatrixFamily& family, int depth, JointSpectralRadiusBounds& bounds) {
+  const Eigen::Index d = family[0].rows();
+  NormSearch search{&family, std::vector<Eigen::MatrixXd>(at(depth + 1), Eigen::MatrixXd(d, d)),
+                    std::vector<std::array<double, NormSearch::NORMS>>(at(depth + 1))};
+  search.products[0] = Eigen::MatrixXd::Identity(d, d);
   visit_products(search, 1);
   bounds.upper = std::numeric_limits<double>::infinity();
   for (int l = 1; l <= depth; ++l)
@@ -59,35 +57,35 @@ void norm_bound(const Eigen::MatrixXd& t0, const Eigen::MatrixXd& t1, int depth,
     }
 }
 
-// rho(T_w1 ... T_wl)^(1/l) for the word w of 0s and 1s.
-double word_growth(const Eigen::MatrixXd& t0, const Eigen::MatrixXd& t1,
-                   const std::vector<int>& word, Eigen::MatrixXd& product,
-                   Eigen::MatrixXd& scratch) {
-  product = word[0] == 0 ? t0 : t1;
+// rho(T_w1 ... T_wl)^(1/l) for the word w of letters 0..m-1.
+double word_growth(const MatrixFamily& family, const std::vector<int>& word,
+                   Eigen::MatrixXd& product, Eigen::MatrixXd& scratch) {
+  product = family[at(word[0])];
   for (std::size_t i = 1; i < word.size(); ++i) {
-    scratch.noalias() = product * (word[i] == 0 ? t0 : t1);
+    scratch.noalias() = product * family[at(word[i])];
     product.swap(scratch);
   }
   return std::pow(spectral_radius(product), 1.0 / static_cast<double>(word.size()));
 }
 
-// Best lower bound on rho over the binary Lyndon words of length 1..depth,
-// generated in lexicographic order by Duval's algorithm.
-void spectral_bound(const Eigen::MatrixXd& t0, const Eigen::MatrixXd& t1, int depth,
-                    JointSpectralRadiusBounds& bounds) {
-  Eigen::MatrixXd product(t0.rows(), t0.cols());
-  Eigen::MatrixXd scratch(t0.rows(), t0.cols());
+// Best lower bound on rho over the Lyndon words of length 1..depth over the
+// family's letters, generated in lexicographic order by Duval's algorithm.
+void spectral_bound(const MatrixFamily& family, int depth, JointSpectralRadiusBounds& bounds) {
+  const Eigen::Index d = family[0].rows();
+  const int last_letter = static_cast<int>(family.size()) - 1;
+  Eigen::MatrixXd product(d, d);
+  Eigen::MatrixXd scratch(d, d);
   std::vector<int> word{-1};
   while (!word.empty()) {
     ++word.back();
-    const double growth = word_growth(t0, t1, word, product, scratch);
+    const double growth = word_growth(family, word, product, scratch);
     if (growth > bounds.lower) {
       bounds.lower = growth;
       bounds.lower_length = static_cast<int>(word.size());
     }
     const std::size_t period = word.size();
     while (word.size() < at(depth)) word.push_back(word[word.size() - period]);
-    while (!word.empty() && word.back() == 1) word.pop_back();
+    while (!word.empty() && word.back() == last_letter) word.pop_back();
   }
 }
 
@@ -124,26 +122,31 @@ bool regularity_factor(const LaurentMask& mask, int n, std::vector<double>& b) {
   return true;
 }
 
-JointSpectralRadiusBounds joint_spectral_radius_bounds(const Eigen::MatrixXd& t0,
-                                                       const Eigen::MatrixXd& t1, int depth) {
-  assert(depth >= 1 && t0.rows() == t1.rows() && t0.cols() == t1.cols());
-  assert(t0.rows() == t0.cols() && t0.rows() >= 1);
+JointSpectralRadiusBounds joint_spectral_radius_bounds(const MatrixFamily& family, int depth) {
+  assert(depth >= 1 && family.size() >= 2);
+  assert(family[0].rows() == family[0].cols() && family[0].rows() >= 1);
   JointSpectralRadiusBounds bounds;
-  norm_bound(t0, t1, depth, bounds);
-  spectral_bound(t0, t1, depth, bounds);
+  norm_bound(family, depth, bounds);
+  spectral_bound(family, depth, bounds);
   return bounds;
 }
 
-double holder_exponent(int n, double rho) {
-  return rho > 0.0 ? n - std::log2(rho) : std::numeric_limits<double>::infinity();
+JointSpectralRadiusBounds joint_spectral_radius_bounds(const Eigen::MatrixXd& t0,
+                                                       const Eigen::MatrixXd& t1, int depth) {
+  return joint_spectral_radius_bounds(MatrixFamily{t0, t1}, depth);
 }
 
-HolderBounds holder_bounds(const std::vector<double>& b, int n, int depth) {
-  const SubdivisionMatrixPair pair = subdivision_matrix_pair(b);
+double holder_exponent(int n, double rho, int arity) {
+  if (!(rho > 0.0)) return std::numeric_limits<double>::infinity();
+  // log2 for the binary rules keeps their bits; log_m otherwise.
+  return arity == 2 ? n - std::log2(rho) : n - std::log(rho) / std::log(static_cast<double>(arity));
+}
+
+HolderBounds holder_bounds(const std::vector<double>& b, int n, int depth, int arity) {
   HolderBounds h;
-  h.rho = joint_spectral_radius_bounds(pair.t0, pair.t1, depth);
-  h.lower = holder_exponent(n, h.rho.upper);
-  h.upper = holder_exponent(n, h.rho.lower);
+  h.rho = joint_spectral_radius_bounds(subdivision_matrices(b, arity), depth);
+  h.lower = holder_exponent(n, h.rho.upper, arity);
+  h.upper = holder_exponent(n, h.rho.lower, arity);
   return h;
 }
 

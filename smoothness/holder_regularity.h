@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "smoothness/mask_moments.h"
+#include "smoothness/subdivision_matrices.h"
 
 namespace curvix {
 
@@ -35,26 +36,28 @@ bool divide_by_one_plus_z(const std::vector<double>& coefficients, std::vector<d
 // untouched, when a division leaves a remainder or the mask is too short.
 bool regularity_factor(const LaurentMask& mask, int n, std::vector<double>& b);
 
-// Bounds on the joint spectral radius of {t0, t1} from all products of length
+// Bounds on the joint spectral radius of a family {T_0, ..., T_(m-1)} (the
+// pair form is the binary family {t0, t1}) from all products of length
 // 1..depth (depth >= 1): upper = the best over lengths and over the 1-, inf- and
 // Frobenius norms of max ||P||^(1/l); lower = max rho(P)^(1/l), taken over
 // one product per class of cyclic rotations (rho(XY) = rho(YX)) and skipping
 // powers of shorter products, i.e. over Lyndon words. Lengths at which the
-// bounds were attained are reported. Cost: 2^(depth+1) products for the norms,
-// about 2^(depth+1) / depth spectral radii.
+// bounds were attained are reported. Cost: about m^depth products for the
+// norms (2^(depth+1) for a pair), about m^depth / depth spectral radii.
 struct JointSpectralRadiusBounds {
   double lower = 0.0;
   double upper = 0.0;
   int lower_length = 0;  // length of the product that gave `lower`
   int upper_length = 0;  // length whose norms gave `upper`
 };
+JointSpectralRadiusBounds joint_spectral_radius_bounds(const MatrixFamily& family, int depth);
 JointSpectralRadiusBounds joint_spectral_radius_bounds(const Eigen::MatrixXd& t0,
                                                        const Eigen::MatrixXd& t1, int depth);
 
-// The Hölder exponent n - log2(rho) that a joint spectral radius rho >= 0
-// gives a mask with n sum rules; +infinity for rho = 0. A bound on rho from
-// above gives one on the exponent from below, and the reverse.
-double holder_exponent(int n, double rho);
+// The Hölder exponent n - log_m(rho) that a joint spectral radius rho >= 0
+// gives a mask of arity m with n sum rules; +infinity for rho = 0. A bound on
+// rho from above gives one on the exponent from below, and the reverse.
+double holder_exponent(int n, double rho, int arity = 2);
 
 // alpha bounds holder_exponent(n, rho.upper) <= alpha <= holder_exponent(n,
 // rho.lower) for a mask with n sum rules.
@@ -63,6 +66,6 @@ struct HolderBounds {
   double upper = 0.0;
   JointSpectralRadiusBounds rho;
 };
-HolderBounds holder_bounds(const std::vector<double>& b, int n, int depth);
+HolderBounds holder_bounds(const std::vector<double>& b, int n, int depth, int arity = 2);
 
 }  // namespace curvix

@@ -68,7 +68,7 @@ class PolytopeLp {
 
 // The polytope's state while it grows.
 struct Growth {
-  const Eigen::MatrixXd* generators[2];
+  const MatrixFamily* generators;
   double lambda;
   PolytopeBudget budget;
   PolytopeLp lp;
@@ -105,23 +105,23 @@ bool offer(Growth& g, const Eigen::VectorXd& y, std::vector<Eigen::VectorXd>& ad
 
 }  // namespace
 
-InvariantPolytope invariant_polytope(const Eigen::MatrixXd& t0, const Eigen::MatrixXd& t1,
-                                     double lambda, const std::vector<Eigen::VectorXd>& start,
+InvariantPolytope invariant_polytope(const MatrixFamily& family, double lambda,
+                                     const std::vector<Eigen::VectorXd>& start,
                                      const PolytopeBudget& budget) {
-  assert(t0.rows() == t0.cols() && t0.rows() >= 1 && t1.rows() == t0.rows() &&
-         t1.cols() == t0.cols() && lambda > 0.0);
-  Growth g{{&t0, &t1}, lambda, budget, PolytopeLp(t0.rows()), {}};
+  assert(!family.empty() && family[0].rows() == family[0].cols() && family[0].rows() >= 1 &&
+         lambda > 0.0);
+  Growth g{&family, lambda, budget, PolytopeLp(family[0].rows()), {}};
   std::vector<Eigen::VectorXd> generation;
   for (const Eigen::VectorXd& v : start) {
-    assert(v.size() == t0.rows());
+    assert(v.size() == family[0].rows());
     if (!offer(g, v, generation)) return g.result;
   }
   while (!generation.empty()) {
     ++g.result.generations;
     std::vector<Eigen::VectorXd> next;
     for (const Eigen::VectorXd& x : generation)
-      for (const Eigen::MatrixXd* t : g.generators)
-        if (!offer(g, (*t * x) / g.lambda, next)) return g.result;
+      for (const Eigen::MatrixXd& t : *g.generators)
+        if (!offer(g, (t * x) / g.lambda, next)) return g.result;
     generation.swap(next);
   }
   g.result.outcome = PolytopeOutcome::CLOSED;

@@ -1,6 +1,7 @@
 #pragma once
 // The invariant polytope algorithm (Guglielmi and Protasov, Found. Comput.
-// Math. 13, 2013) for a pair {T_0, T_1} normalized by a candidate rate lambda.
+// Math. 13, 2013) for a family {T_0, ..., T_(m-1)} normalized by a candidate
+// rate lambda.
 //
 // The balanced convex hull absco{V} = {sum_j c_j v_j : sum_j |c_j| <= 1} of a
 // finite set V that spans R^d is the unit ball of a norm
@@ -10,7 +11,7 @@
 // rho = lambda exactly, and the polytope norm is extremal (the normalized
 // products stay bounded). The algorithm grows V from the leading eigenvectors
 // of the candidate product's cyclic rotations: each generation takes the
-// images T_0 x / lambda and T_1 x / lambda of the vertices added by the last
+// images T_e x / lambda of the vertices added by the last
 // one, keeps those outside absco{V} as new vertices, and stops when a
 // generation adds none. It terminates when the candidate is a dominant
 // spectrum-maximizing product with a real simple leading eigenvalue of an
@@ -37,6 +38,8 @@
 
 #include <Eigen/Dense>
 #include <vector>
+
+#include "smoothness/subdivision_matrices.h"
 
 namespace curvix {
 
@@ -68,13 +71,13 @@ struct InvariantPolytope {
   int generations = 0;
 };
 
-// Runs the algorithm on {t0 / lambda, t1 / lambda} (square, one order d >= 1,
+// Runs the algorithm on {T_e / lambda} (square, one order d >= 1,
 // lambda > 0) from the start vectors (each of size d; those inside the hull of
 // the earlier ones are dropped). Closing with vertices that span a proper
 // subspace proves the bound only on that common invariant subspace; the
 // caller checks the span (see joint_spectral_radius.h).
-InvariantPolytope invariant_polytope(const Eigen::MatrixXd& t0, const Eigen::MatrixXd& t1,
-                                     double lambda, const std::vector<Eigen::VectorXd>& start,
+InvariantPolytope invariant_polytope(const MatrixFamily& family, double lambda,
+                                     const std::vector<Eigen::VectorXd>& start,
                                      const PolytopeBudget& budget = {});
 
 }  // namespace curvix

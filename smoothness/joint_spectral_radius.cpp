@@ -48,15 +48,14 @@ JsrFallback fallback_of(PolytopeOutcome outcome) {
 // The leading eigenvector v of T_w and its images along the cycle of w:
 // T_{w_k} v / lambda is the leading eigenvector of the rotation
 // T_{w_k} T_{w_1} ... T_{w_(k-1)}, and so on back to v.
-JsrFallback append_cycle(const Eigen::MatrixXd& t0, const Eigen::MatrixXd& t1,
-                         const std::string& word, double lambda,
+JsrFallback append_cycle(const MatrixFamily& family, const std::string& word, double lambda,
                          std::vector<Eigen::VectorXd>& start) {
-  const LeadingEigenpair leading = leading_eigenpair(word_product(t0, t1, word));
+  const LeadingEigenpair leading = leading_eigenpair(word_product(family, word));
   if (leading.kind != LeadingKind::REAL_SIMPLE) return fallback_of(leading.kind);
   Eigen::VectorXd x = leading.vector;
   start.push_back(x);
   for (std::size_t i = word.size() - 1; i >= 1; --i) {
-    x = ((word[i] == '0' ? t0 : t1) * x) / lambda;
+    x = (family[static_cast<std::size_t>(word[i] - '0')] * x) / lambda;
     start.push_back(x);
   }
   return JsrFallback::NONE;
@@ -88,14 +87,14 @@ Eigen::MatrixXd real_eigenbasis(const Eigen::MatrixXd& p) {
   return basis;
 }
 
-JointSpectralRadius tree_result(const Eigen::MatrixXd& t0, const Eigen::MatrixXd& t1,
-                                JointSpectralRadius result, double lambda,
-                                const JsrSettings& settings) {
-  const Eigen::MatrixXd basis = real_eigenbasis(word_product(t0, t1, result.word));
+JointSpectralRadius tree_result(const MatrixFamily& family, JointSpectralRadius result,
+                                double lambda, const JsrSettings& settings) {
+  const Eigen::MatrixXd basis = real_eigenbasis(word_product(family, result.word));
   const Eigen::PartialPivLU<Eigen::MatrixXd> lu(basis);
-  const ProductTreeBounds tree =
-      product_tree_bounds(lu.solve(t0 * basis), lu.solve(t1 * basis), lambda,
-                          settings.candidate_length, settings.gap_target, settings.tree);
+  MatrixFamily similar;
+  for (const Eigen::MatrixXd& t : family) similar.push_back(lu.solve(t * basis));
+  const ProductTreeBounds tree = product_tree_bounds(similar, lambda, settings.candidate_length,
+                                                     settings.gap_target, settings.tree);
   result.lower = tree.lower;
   result.upper = tree.upper;
   if (!tree.lower_word.empty()) result.word = tree.lower_word;
@@ -117,10 +116,10 @@ JointSpectralRadius exact_result(JointSpectralRadius result, double lambda) {
 
 // rho when the polytope closed on the span U of its vertices: lambda on U,
 // and the quotient pair's rho on U^perp (block triangular form).
-JointSpectralRadius closed_result(const Eigen::MatrixXd& t0, const Eigen::MatrixXd& t1,
-                                  const InvariantPolytope& polytope, JointSpectralRadius result,
-                                  double lambda, const JsrSettings& settings) {
-  const Eigen::Index d = t0.rows();
+JointSpectralRadius closed_result(const MatrixFamily& family, const InvariantPolytope& polytope,
+                                  JointSpectralRadius result, double lambda,
+                                  const JsrSettings& settings) {
+  const Eigen::Index d = family[0].rows();
   Eigen::MatrixXd v(d, static_cast<Eigen::Index>(polytope.vertices.size()));
   for (std::size_t j = 0; j < polytope.vertices.size(); ++j)
     v.col(static_cast<Eigen::Index>(j)) = polytope.vertices[j];
@@ -131,8 +130,9 @@ JointSpectralRadius closed_result(const Eigen::MatrixXd& t0, const Eigen::Matrix
   if (rank == d) return exact_result(result, lambda);
   const Eigen::MatrixXd q = qr.householderQ() * Eigen::MatrixXd::Identity(d, d);
   const Eigen::MatrixXd w = q.rightCols(d - rank);
-  const JointSpectralRadius quotient =
-      joint_spectral_radius(w.transpose() * t0 * w, w.transpose() * t1 * w, settings);
+  MatrixFamily projected;
+  for (const Eigen::MatrixXd& t : family) projected.push_back(w.transpose() * t * w);
+  const JointSpectralRadius quotient = joint_spectral_radius(projected, settings);
   if (quotient.upper <= lambda * (1.0 + POLYTOPE_TOLERANCE)) {
     result.bounded = quotient.upper < lambda * (1.0 - CANDIDATE_TIE_TOLERANCE);
     return exact_result(result, lambda);
@@ -145,26 +145,29 @@ JointSpectralRadius closed_result(const Eigen::MatrixXd& t0, const Eigen::Matrix
 
 }  // namespace
 
-JointSpectralRadius joint_spectral_radius(const Eigen::MatrixXd& t0, const Eigen::MatrixXd& t1,
-                                          const JsrSettings& settings) {
-  assert(t0.rows() == t0.cols() && t0.rows() >= 1 && t1.rows() == t0.rows() &&
-         t1.cols() == t0.cols());
-  const CandidateSearch search = spectrum_maximizing_candidates(t0, t1, settings.candidate_length);
+JointSpectralRadius joint_spectral_radius(const MatrixFamily& family, const JsrSettings& settings) {
+  assert(family.size() >= 2 && family[0].rows() == family[0].cols() && family[0].rows() >= 1);
+  const CandidateSearch search = spectrum_maximizing_candidates(family, settings.candidate_length);
   const double lambda = search.best.rate;
   JointSpectralRadius result;
   result.word = search.best.word;
   std::vector<Eigen::VectorXd> start;
   for (const ProductCandidate& tie : search.ties) {
-    result.fallback = lambda > 0.0 ? append_cycle(t0, t1, tie.word, lambda, start)
+    result.fallback = lambda > 0.0 ? append_cycle(family, tie.word, lambda, start)
                                    : JsrFallback::ZERO_SPECTRAL_RADIUS;
-    if (result.fallback != JsrFallback::NONE) return tree_result(t0, t1, result, lambda, settings);
+    if (result.fallback != JsrFallback::NONE) return tree_result(family, result, lambda, settings);
   }
-  const InvariantPolytope polytope = invariant_polytope(t0, t1, lambda, start, settings.polytope);
+  const InvariantPolytope polytope = invariant_polytope(family, lambda, start, settings.polytope);
   result.polytope_vertices = static_cast<int>(polytope.vertices.size());
   result.fallback = fallback_of(polytope.outcome);
   if (result.fallback == JsrFallback::NONE)
-    return closed_result(t0, t1, polytope, result, lambda, settings);
-  return tree_result(t0, t1, result, lambda, settings);
+    return closed_result(family, polytope, result, lambda, settings);
+  return tree_result(family, result, lambda, settings);
+}
+
+JointSpectralRadius joint_spectral_radius(const Eigen::MatrixXd& t0, const Eigen::MatrixXd& t1,
+                                          const JsrSettings& settings) {
+  return joint_spectral_radius(MatrixFamily{t0, t1}, settings);
 }
 
 }  // namespace curvix

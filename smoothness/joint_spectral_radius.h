@@ -1,5 +1,5 @@
 #pragma once
-// The joint spectral radius rho of a pair {T_0, T_1}, exact where the
+// The joint spectral radius rho of a family {T_0, ..., T_(m-1)}, exact where the
 // invariant polytope algorithm certifies it, else bounds from a pruned
 // product tree.
 //
@@ -76,7 +76,10 @@ struct JointSpectralRadius {
   bool gap_reached = false;  // exact, or the tree reached gap_target
 };
 
-// rho of {t0, t1} (square, one order d >= 1, finite entries).
+// rho of the family (at least 2 matrices, square, one order d >= 1, finite
+// entries), and of the pair {t0, t1}.
+JointSpectralRadius joint_spectral_radius(const MatrixFamily& family,
+                                          const JsrSettings& settings = {});
 JointSpectralRadius joint_spectral_radius(const Eigen::MatrixXd& t0, const Eigen::MatrixXd& t1,
                                           const JsrSettings& settings = {});
 

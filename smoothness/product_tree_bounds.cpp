@@ -54,31 +54,31 @@ void examine(ProductTreeBounds& bounds, double gap_target, int known_length, Ope
 
 }  // namespace
 
-ProductTreeBounds product_tree_bounds(const Eigen::MatrixXd& t0, const Eigen::MatrixXd& t1,
-                                      double lower, int known_length, double gap_target,
-                                      const ProductTreeBudget& budget) {
-  assert(t0.rows() == t0.cols() && t0.rows() >= 1 && t1.rows() == t0.rows() &&
-         t1.cols() == t0.cols() && lower >= 0.0 && gap_target > 0.0);
+ProductTreeBounds product_tree_bounds(const MatrixFamily& family, double lower, int known_length,
+                                      double gap_target, const ProductTreeBudget& budget) {
+  assert(!family.empty() && family[0].rows() == family[0].cols() && family[0].rows() >= 1 &&
+         lower >= 0.0 && gap_target > 0.0);
+  const Eigen::Index d = family[0].rows();
+  const auto children = static_cast<int>(family.size());
   ProductTreeBounds bounds;
   bounds.lower = lower;
   double covered_rate = 0.0;
   const double infinity = std::numeric_limits<double>::infinity();
-  std::vector<OpenProduct> level{{Eigen::MatrixXd::Identity(t0.rows(), t0.cols()), "", infinity}};
+  std::vector<OpenProduct> level{{Eigen::MatrixXd::Identity(d, d), "", infinity}};
   while (!level.empty()) {
     if (bounds.depth >= budget.max_depth ||
-        bounds.nodes + 2 * static_cast<int>(level.size()) > budget.max_nodes ||
-        2 * level.size() > static_cast<std::size_t>(budget.max_level_nodes))
+        bounds.nodes + children * static_cast<int>(level.size()) > budget.max_nodes ||
+        static_cast<std::size_t>(children) * level.size() >
+            static_cast<std::size_t>(budget.max_level_nodes))
       break;
     ++bounds.depth;
     std::vector<OpenProduct> next;
-    for (const OpenProduct& parent : level) {
-      examine(bounds, gap_target, known_length,
-              {parent.product * t0, parent.word + '0', parent.best_prefix_rate}, covered_rate,
-              next);
-      examine(bounds, gap_target, known_length,
-              {parent.product * t1, parent.word + '1', parent.best_prefix_rate}, covered_rate,
-              next);
-    }
+    for (const OpenProduct& parent : level)
+      for (int e = 0; e < children; ++e)
+        examine(bounds, gap_target, known_length,
+                {parent.product * family[static_cast<std::size_t>(e)],
+                 parent.word + static_cast<char>('0' + e), parent.best_prefix_rate},
+                covered_rate, next);
     level.swap(next);
   }
   bounds.upper = covered_rate;

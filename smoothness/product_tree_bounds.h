@@ -1,5 +1,5 @@
 #pragma once
-// Bounds on the joint spectral radius rho of a pair {T_0, T_1} by a pruned
+// Bounds on the joint spectral radius rho of a family {T_0, ..., T_(m-1)} by a pruned
 // tree of products (Gripenberg, Linear Algebra Appl. 234, 1996).
 //
 // Every product bounds rho from below by rho(T_w)^(1/|w|). From above: if S
@@ -27,6 +27,8 @@
 #include <Eigen/Dense>
 #include <string>
 
+#include "smoothness/subdivision_matrices.h"
+
 namespace curvix {
 
 // The default keeps a rule of 12 points, whose matrices have order up to 20,
@@ -46,13 +48,12 @@ struct ProductTreeBounds {
   bool gap_reached = false;  // log2(upper / lower) <= gap_target
 };
 
-// Bounds for {t0, t1} (square, one order d >= 1) starting from a known lower
+// Bounds for the family (square, one order d >= 1) starting from a known lower
 // bound (>= 0, e.g. a candidate's rate) that already covers every word of
 // length <= known_length (>= 0; the Lyndon search does, as each word is a
 // rotation of a power of a Lyndon word no longer), whose spectral radii are
 // then not computed again, and a target gap > 0 in log2 units.
-ProductTreeBounds product_tree_bounds(const Eigen::MatrixXd& t0, const Eigen::MatrixXd& t1,
-                                      double lower, int known_length, double gap_target,
-                                      const ProductTreeBudget& budget = {});
+ProductTreeBounds product_tree_bounds(const MatrixFamily& family, double lower, int known_length,
+                                      double gap_target, const ProductTreeBudget& budget = {});
 
 }  // namespace curvix

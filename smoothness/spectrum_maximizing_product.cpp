@@ -10,14 +10,14 @@ namespace curvix {
 
 namespace {
 
-const Eigen::MatrixXd& letter(const Eigen::MatrixXd& t0, const Eigen::MatrixXd& t1, int digit) {
-  return digit == 0 ? t0 : t1;
-}
-
 std::string word_text(const std::vector<int>& digits) {
   std::string text;
-  for (const int d : digits) text.push_back(d == 0 ? '0' : '1');
+  for (const int d : digits) text.push_back(static_cast<char>('0' + d));
   return text;
+}
+
+const Eigen::MatrixXd& letter(const MatrixFamily& family, char c) {
+  return family[static_cast<std::size_t>(c - '0')];
 }
 
 // Eigenvalues sorted by decreasing modulus, ties kept in Eigen's order.
@@ -55,13 +55,11 @@ Eigen::VectorXd unit_real_vector(const Eigen::EigenSolver<Eigen::MatrixXd>& solv
 
 }  // namespace
 
-Eigen::MatrixXd word_product(const Eigen::MatrixXd& t0, const Eigen::MatrixXd& t1,
-                             const std::string& word) {
-  assert(!word.empty() && t0.rows() == t0.cols() && t1.rows() == t0.rows() &&
-         t1.cols() == t0.cols());
-  Eigen::MatrixXd product = word[0] == '0' ? t0 : t1;
+Eigen::MatrixXd word_product(const MatrixFamily& family, const std::string& word) {
+  assert(!word.empty() && !family.empty() && family[0].rows() == family[0].cols());
+  Eigen::MatrixXd product = letter(family, word[0]);
   for (std::size_t i = 1; i < word.size(); ++i)
-    product = (product * (word[i] == '0' ? t0 : t1)).eval();
+    product = (product * letter(family, word[i])).eval();
   return product;
 }
 
@@ -71,10 +69,10 @@ double spectral_radius(const Eigen::MatrixXd& p) {
   return solver.eigenvalues().cwiseAbs().maxCoeff();
 }
 
-CandidateSearch spectrum_maximizing_candidates(const Eigen::MatrixXd& t0, const Eigen::MatrixXd& t1,
-                                               int max_length) {
-  assert(max_length >= 1);
-  const Eigen::Index order = t0.rows();
+CandidateSearch spectrum_maximizing_candidates(const MatrixFamily& family, int max_length) {
+  assert(max_length >= 1 && !family.empty());
+  const Eigen::Index order = family[0].rows();
+  const int last_letter = static_cast<int>(family.size()) - 1;
   // prefix[i] = T_{w_1} ... T_{w_i}; prefix[0] = I. Entries up to `valid` are
   // up to date with the current word.
   std::vector<Eigen::MatrixXd> prefix(static_cast<std::size_t>(max_length) + 1,
@@ -86,14 +84,14 @@ CandidateSearch spectrum_maximizing_candidates(const Eigen::MatrixXd& t0, const 
     ++word.back();
     valid = std::min(valid, word.size() - 1);
     for (; valid < word.size(); ++valid)
-      prefix[valid + 1] = prefix[valid] * letter(t0, t1, word[valid]);
+      prefix[valid + 1] = prefix[valid] * family[static_cast<std::size_t>(word[valid])];
     const double radius = spectral_radius(prefix[word.size()]);
     if (radius >= 0.0)
       rated.push_back({word_text(word), std::pow(radius, 1.0 / static_cast<double>(word.size()))});
     const std::size_t period = word.size();
     while (word.size() < static_cast<std::size_t>(max_length))
       word.push_back(word[word.size() - period]);
-    while (!word.empty() && word.back() == 1) word.pop_back();
+    while (!word.empty() && word.back() == last_letter) word.pop_back();
     valid = std::min(valid, word.size());
   }
   CandidateSearch search;

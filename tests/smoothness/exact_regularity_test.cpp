@@ -11,7 +11,7 @@
 #include <cmath>
 #include <vector>
 
-#include "smoothness/subdivision_matrix_pair.h"
+#include "smoothness/subdivision_matrices.h"
 #include "smoothness_test_support.h"
 
 namespace {

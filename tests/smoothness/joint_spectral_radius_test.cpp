@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "smoothness/spectrum_maximizing_product.h"
-#include "smoothness/subdivision_matrix_pair.h"
+#include "smoothness/subdivision_matrices.h"
 #include "smoothness_test_support.h"
 
 namespace {
