@@ -16,12 +16,12 @@
 set -euo pipefail
 
 packages=(build-essential cmake pkg-config freeglut3-dev libgl1-mesa-dev libglu1-mesa-dev
-          libgl1-mesa-dri libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev libglpk-dev)
+          libgl1-mesa-dri libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev libglpk-dev libgmp-dev)
 for group in "$@"; do
   case "$group" in
     --test) packages+=(xvfb xfonts-base xdotool libx11-dev libpng-dev python3 python3-pytest) ;;
     --font) packages+=(fonts-ebgaramond libfreetype-dev) ;;
-    --cross) packages+=(g++-aarch64-linux-gnu qemu-user libglpk-dev:arm64) ;;
+    --cross) packages+=(g++-aarch64-linux-gnu qemu-user libglpk-dev:arm64 libgmp-dev:arm64) ;;
     --clang) packages+=(clang) ;;
     --fuzz) packages+=(clang libclang-rt-14-dev) ;;
     --web) packages+=(emscripten node-acorn python3 librsvg2-bin) ;;

@@ -12,6 +12,7 @@
 
 #include <vector>
 
+#include "smoothness/exact_mask.h"
 #include "smoothness/exact_regularity.h"
 #include "smoothness/smoothness_report.h"
 
@@ -35,5 +36,28 @@ struct CertifiedSmoothness {
 // moved weights and the statuses; the second step runs only on ANALYSED).
 CertifiedSmoothness certified_smoothness(const std::vector<double>& weights,
                                          int depth = DEFAULT_REGULARITY_DEPTH);
+
+// The second step for a rule whose first step (`bounds`, ANALYSED, with its
+// sum rules n) is done: the exact regularity of its factor b (arity m), and
+// both steps combined.
+CertifiedSmoothness certified_factor_smoothness(const SmoothnessReport& bounds,
+                                                const std::vector<double>& b, int arity);
+
+// The depth of the first step by default: products of length up to
+// DEFAULT_REGULARITY_DEPTH for binary rules, and as many products in all
+// (about 2^14) for the other arities: 9 for ternary, 7 for quaternary.
+int default_regularity_depth(int arity);
+
+// Both steps for a mask of any arity with exact taps. The sum rules and the
+// factor b are exact (exact_mask.h); b is rounded to doubles, each tap to the
+// nearest, for the matrices. `bounds` holds the depth bounds, its
+// reproduction degree the mask's, and no weights.
+struct MaskSmoothness {
+  MaskProblem problem = MaskProblem::EMPTY;  // the rest is meaningful only when NONE
+  MaskMoments moments;
+  std::vector<double> factor;  // b
+  CertifiedSmoothness smoothness;
+};
+MaskSmoothness mask_smoothness(const ExactMask& mask, int depth);
 
 }  // namespace curvix

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cassert>
 #include <cmath>
+#include <complex>
 #include <cstddef>
 #include <vector>
 
+#include "smoothness/complex_polytope.h"
 #include "smoothness/spectrum_maximizing_product.h"
 
 namespace curvix {
@@ -56,6 +58,21 @@ JsrFallback append_cycle(const MatrixFamily& family, const std::string& word, do
   start.push_back(x);
   for (std::size_t i = word.size() - 1; i >= 1; --i) {
     x = (family[static_cast<std::size_t>(word[i] - '0')] * x) / lambda;
+    start.push_back(x);
+  }
+  return JsrFallback::NONE;
+}
+
+// The leading eigenvector v of T_w, real or one of a strictly dominant
+// complex pair, and its images along the cycle of w, as append_cycle.
+JsrFallback append_complex_cycle(const MatrixFamily& family, const std::string& word, double lambda,
+                                 std::vector<Eigen::VectorXcd>& start) {
+  Eigen::VectorXcd x;
+  const LeadingKind kind = leading_complex_eigenvector(word_product(family, word), x);
+  if (kind != LeadingKind::REAL_SIMPLE && kind != LeadingKind::COMPLEX) return fallback_of(kind);
+  start.push_back(x);
+  for (std::size_t i = word.size() - 1; i >= 1; --i) {
+    x = (family[static_cast<std::size_t>(word[i] - '0')].cast<std::complex<double>>() * x) / lambda;
     start.push_back(x);
   }
   return JsrFallback::NONE;
@@ -143,6 +160,33 @@ JointSpectralRadius closed_result(const MatrixFamily& family, const InvariantPol
   return larger;
 }
 
+// The complex form: the leading eigenvectors of every tie's cycle as complex
+// vectors (a real one with no imaginary part), the balanced complex polytope
+// from them, and rho in [lambda, lambda certificate] when it closes spanning C^d.
+JointSpectralRadius complex_result(const MatrixFamily& family, const CandidateSearch& search,
+                                   JointSpectralRadius result, double lambda,
+                                   const JsrSettings& settings) {
+  std::vector<Eigen::VectorXcd> start;
+  for (const ProductCandidate& tie : search.ties) {
+    const JsrFallback fallback = append_complex_cycle(family, tie.word, lambda, start);
+    if (fallback != JsrFallback::NONE) {
+      result.fallback = fallback;
+      return tree_result(family, result, lambda, settings);
+    }
+  }
+  const ComplexPolytope polytope =
+      complex_invariant_polytope(family, lambda, start, settings.polytope);
+  result.polytope_vertices = polytope.vertices;
+  result.fallback = fallback_of(polytope.outcome);
+  if (result.fallback == JsrFallback::NONE && !polytope.spans)
+    result.fallback = JsrFallback::POLYTOPE_NOT_SPANNING;
+  if (result.fallback != JsrFallback::NONE) return tree_result(family, result, lambda, settings);
+  result.bounded = true;
+  result = exact_result(result, lambda);
+  result.upper = lambda * polytope.certificate;
+  return result;
+}
+
 }  // namespace
 
 JointSpectralRadius joint_spectral_radius(const MatrixFamily& family, const JsrSettings& settings) {
@@ -155,6 +199,8 @@ JointSpectralRadius joint_spectral_radius(const MatrixFamily& family, const JsrS
   for (const ProductCandidate& tie : search.ties) {
     result.fallback = lambda > 0.0 ? append_cycle(family, tie.word, lambda, start)
                                    : JsrFallback::ZERO_SPECTRAL_RADIUS;
+    if (result.fallback == JsrFallback::COMPLEX_LEADING_EIGENVALUE)
+      return complex_result(family, search, result, lambda, settings);
     if (result.fallback != JsrFallback::NONE) return tree_result(family, result, lambda, settings);
   }
   const InvariantPolytope polytope = invariant_polytope(family, lambda, start, settings.polytope);
@@ -163,6 +209,13 @@ JointSpectralRadius joint_spectral_radius(const MatrixFamily& family, const JsrS
   if (result.fallback == JsrFallback::NONE)
     return closed_result(family, polytope, result, lambda, settings);
   return tree_result(family, result, lambda, settings);
+}
+
+JsrSettings jsr_settings(int arity) {
+  JsrSettings settings;
+  if (arity == 3) settings.candidate_length = 7;
+  if (arity >= 4) settings.candidate_length = 6;
+  return settings;
 }
 
 JointSpectralRadius joint_spectral_radius(const Eigen::MatrixXd& t0, const Eigen::MatrixXd& t1,

@@ -19,7 +19,12 @@
 //      (the one on U being lambda): the quotient pair W^T T_i W on U^perp is
 //      analysed the same way. Products stay bounded when the quotient's rho
 //      is strictly smaller; on a tie that is left undecided (bounded false).
-//   4. Otherwise (a complex, repeated or non-unique leading eigenvalue, or a
+//   4. If a tied word's leading eigenvalue is a strictly dominant complex
+//      pair, the complex form of the algorithm (complex_polytope.h) runs
+//      from the complex leading eigenvectors; closed, spanning C^d, it
+//      proves rho in [lambda, lambda c] with its measured certificate c
+//      <= 1 + POLYTOPE_TOLERANCE, and counts as exact.
+//   5. Otherwise (a repeated or non-unique leading eigenvalue, or a
 //      budget spent) the product tree (Gripenberg 1996;
 //      product_tree_bounds.h) bounds rho from lambda upward until the gap
 //      log2(upper / lower) is below gap_target or its budget is spent. Its
@@ -52,7 +57,8 @@ enum class JsrFallback {
   VERTEX_BUDGET_SPENT,          // the polytope reached its vertex budget
   LP_BUDGET_SPENT,              // ... its budget of LP solves
   VERTICES_DIVERGED,            // ... grew vertices past its size limit: lambda < rho
-  LP_FAILURE                    // GLPK failed
+  LP_FAILURE,                   // GLPK failed
+  POLYTOPE_NOT_SPANNING         // a complex polytope closed on a proper subspace only
 };
 
 constexpr double FALLBACK_GAP = 1e-4;  // target of log2(upper / lower), the Hölder exponent's width
@@ -63,6 +69,11 @@ struct JsrSettings {
   ProductTreeBudget tree;
   double gap_target = FALLBACK_GAP;
 };
+
+// The settings for a family of m matrices: candidate words up to 10 letters
+// for a pair, 7 for three matrices and 6 for four (a few hundred Lyndon words
+// each), the rest as the defaults.
+JsrSettings jsr_settings(int arity);
 
 struct JointSpectralRadius {
   double lower = 0.0;  // rho >= lower

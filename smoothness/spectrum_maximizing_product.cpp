@@ -132,4 +132,23 @@ LeadingEigenpair leading_eigenpair(const Eigen::MatrixXd& p) {
   return leading;
 }
 
+LeadingKind leading_complex_eigenvector(const Eigen::MatrixXd& p, Eigen::VectorXcd& vector) {
+  const LeadingEigenpair leading = leading_eigenpair(p);
+  if (leading.kind == LeadingKind::REAL_SIMPLE) {
+    vector = leading.vector.cast<std::complex<double>>();
+    return leading.kind;
+  }
+  if (leading.kind != LeadingKind::COMPLEX) return leading.kind;
+  Eigen::EigenSolver<Eigen::MatrixXd> solver;
+  std::vector<std::complex<double>> values;
+  if (!sorted_eigenvalues(p, values, solver, true)) return LeadingKind::NOT_CONVERGED;
+  const double radius = std::abs(values[0]);
+  if (values.size() > 2 && std::abs(values[2]) >= radius * (1.0 - EIGENVALUE_SEPARATION))
+    return LeadingKind::MODULUS_NOT_UNIQUE;
+  const std::complex<double> top = values[0].imag() > 0.0 ? values[0] : values[1];
+  vector = solver.eigenvectors().col(eigenvalue_index(solver, top));
+  vector /= vector.norm();
+  return LeadingKind::COMPLEX;
+}
+
 }  // namespace curvix

@@ -76,4 +76,11 @@ struct LeadingEigenpair {
 };
 LeadingEigenpair leading_eigenpair(const Eigen::MatrixXd& p);
 
+// The kind of p's leading eigenvalue and, for REAL_SIMPLE or a COMPLEX pair
+// strictly larger in modulus than every other eigenvalue, its eigenvector
+// (for the pair, that of the eigenvalue with positive imaginary part),
+// scaled to unit 2-norm; a complex pair not strictly dominant is
+// MODULUS_NOT_UNIQUE.
+LeadingKind leading_complex_eigenvector(const Eigen::MatrixXd& p, Eigen::VectorXcd& vector);
+
 }  // namespace curvix

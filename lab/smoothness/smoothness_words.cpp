@@ -52,6 +52,8 @@ constexpr FallbackWords FALLBACKS[] = {
      "the invariant polytope's vertices grew without bound: the candidate product is not "
      "spectrum-maximizing"},
     {JsrFallback::LP_FAILURE, "lp_failure", "the linear program solver failed"},
+    {JsrFallback::POLYTOPE_NOT_SPANNING, "polytope_not_spanning",
+     "the complex polytope closed on a proper subspace only"},
 };
 
 const FallbackWords& fallback_words(JsrFallback fallback) {

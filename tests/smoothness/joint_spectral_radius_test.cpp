@@ -45,20 +45,35 @@ TEST(SubdivisionMatrixPair, MatricesOfTheFactorAndTheSumRulesPutBack) {
 }
 
 // A rotation by an irrational angle with a scale has a complex leading
-// eigenvalue: no real polytope, only bounds. T_0 is not normal, so the
-// 2-norm needs products of length 2 to see rho = 1.
-TEST(JointSpectralRadius, ComplexLeadingEigenvalueFallsBackToTightBounds) {
+// eigenvalue: no real polytope is invariant, but the balanced complex one
+// (an ellipse's) is, and proves rho = 1. T_0 is not normal, so the 2-norm
+// alone would need products of length 2 to see it.
+TEST(JointSpectralRadius, ComplexLeadingEigenvalueIsExactByTheComplexPolytope) {
   Eigen::MatrixXd t0(2, 2);
   t0 << std::cos(1.0), -2.0 * std::sin(1.0), 0.5 * std::sin(1.0), std::cos(1.0);
   Eigen::MatrixXd t1(2, 2);
   t1 << 0.3, 0.1, -0.2, 0.25;
   const JointSpectralRadius r = joint_spectral_radius(t0, t1);
+  EXPECT_TRUE(r.exact);
+  EXPECT_EQ(r.fallback, JsrFallback::NONE);
+  EXPECT_NEAR(r.lower, 1.0, 1e-12);
+  EXPECT_GE(r.upper, r.lower);
+  EXPECT_LE(r.upper, r.lower * (1.0 + curvix::POLYTOPE_TOLERANCE));
+}
+
+// Two rotations of equal modulus in one matrix: the complex pair is not
+// strictly dominant, no polytope from one eigenvector can close, and the
+// product tree gives bounds with the reason.
+TEST(JointSpectralRadius, ComplexPairNotDominantFallsBackToTightBounds) {
+  Eigen::MatrixXd t0 = Eigen::MatrixXd::Zero(4, 4);
+  t0.topLeftCorner(2, 2) << std::cos(1.0), -std::sin(1.0), std::sin(1.0), std::cos(1.0);
+  t0.bottomRightCorner(2, 2) << std::cos(2.0), -std::sin(2.0), std::sin(2.0), std::cos(2.0);
+  const Eigen::MatrixXd t1 = 0.2 * Eigen::MatrixXd::Ones(4, 4);
+  const JointSpectralRadius r = joint_spectral_radius(t0, t1);
   EXPECT_FALSE(r.exact);
-  EXPECT_EQ(r.fallback, JsrFallback::COMPLEX_LEADING_EIGENVALUE);
-  EXPECT_TRUE(r.gap_reached);
-  EXPECT_LE(r.lower, 1.0 + 1e-12);
+  EXPECT_EQ(r.fallback, JsrFallback::LEADING_MODULUS_NOT_UNIQUE);
+  EXPECT_LE(r.lower, r.upper);
   EXPECT_GE(r.upper, 1.0 - 1e-12);
-  EXPECT_LE(r.gap, curvix::FALLBACK_GAP);
   EXPECT_NEAR(r.gap, std::log2(r.upper / r.lower), 1e-15);
 }
 
