@@ -91,7 +91,7 @@ void subdivide(SchemeKind scheme, int stencil_size) {
   if (info.rbf)
     subdivide_rbf(stencil_size);
   else
-    subdivision_step(info.kind, 0);
+    subdivision_step(info.program ? info.kind : SCHEME_DD, 0);
 }
 
 void subdivide_rbf(int stencil_size) {

@@ -25,8 +25,8 @@
 
 // The step of the selected scheme: the scheme's row of the library's table
 // (curvix::SCHEMES) says whether it is an RBF scheme, run with `stencil_size`
-// points per stencil, or a four-point scheme; a value outside the table is
-// D-D, as the table's lookup gives it.
+// points per stencil, or a four-point scheme; a value outside the table, or
+// one of the schemes only the companion runs, is D-D.
 void subdivide(SchemeKind scheme, int stencil_size);
 
 // One RBF4 (stencil_size 4) or RBF6 (stencil_size 6) step (the two schemes share

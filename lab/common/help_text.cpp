@@ -3,6 +3,7 @@
 #include "curves/rbf_settings.h"
 #include "lab/common/lab_names.h"
 #include "lab/common/number_text.h"
+#include "lab/common/mask_source.h"
 #include "lab/common/point_reader.h"
 #include "subdivision/four_point_rule.h"
 #include "subdivision/refine_levels.h"
@@ -38,6 +39,39 @@ std::string settings_help() {
          option_help("--pd D", "degree of the polynomial part" + default_text(START_DEGREE)) +
          option_help("--h H", "spacing of uniform parameter values" + default_text(START_SPACING)) +
          option_help("--w W", "tension of the four-point rule" + default_text(START_TENSION));
+}
+
+// "bspline: Lane and Riesenfeld 1980" for each scheme given by its mask.
+std::string mask_scheme_sources() {
+  std::string text;
+  for (const SchemeInfo& scheme : SCHEMES)
+    if (!scheme.program) text += std::string("  ") + scheme.name + ": " + scheme.source + "\n";
+  return text;
+}
+
+std::string mask_source_help() {
+  return option_help("--mask a0,...,aK",
+                     "a scheme by its mask, instead of --scheme: at most " +
+                         std::to_string(MAX_MASK_TAPS) +
+                         " taps,\nintegers, decimals or fractions p/q, read exactly") +
+         option_help("--arity M", "the mask's arity, " + std::to_string(MIN_ARITY) + " to " +
+                                      std::to_string(MAX_ARITY) + " (default " +
+                                      std::to_string(MIN_ARITY) + ")") +
+         option_help("--degree D", std::string(scheme_info(SCHEME_BSPLINE).name) + ": degree " +
+                                       std::to_string(MIN_BSPLINE_DEGREE) + " to " +
+                                       std::to_string(MAX_BSPLINE_DEGREE) + " (default " +
+                                       std::to_string(DEFAULT_BSPLINE_DEGREE) + ")") +
+         option_help("--mu MU", std::string(scheme_info(SCHEME_TERNARY4).name) +
+                                    ": its parameter, exact (default " +
+                                    rational_text(DEFAULT_TERNARY_MU) + ")");
+}
+
+std::string mask_convention_help() {
+  return "A mask a0..aK of arity m refines by p'[i] = sum_j a[i - m j] p[j], the taps at\n"
+         "indices centred on 0 (K even: primal) or on -1/2 (K odd: dual, whose new points\n"
+         "lie within the old edges: Chaikin's at a quarter and three quarters). The\n"
+         "classics given by their masks:\n" +
+         mask_scheme_sources();
 }
 
 std::string output_help(const std::string& formats) {

@@ -18,6 +18,12 @@ std::string option_help(const std::string& option, const std::string& text);
 // --basis, --r, --c, --pd, --h and --w with their defaults.
 std::string settings_help();
 
+// --mask, --arity, --degree and --mu.
+std::string mask_source_help();
+
+// The mask's convention and the sources of the classics given by their masks.
+std::string mask_convention_help();
+
 // --format with the given choices ("text|csv|json") and --output.
 std::string output_help(const std::string& formats);
 

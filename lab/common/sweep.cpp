@@ -9,12 +9,14 @@ namespace curvix {
 namespace {
 
 std::string names(bool tension) {
-  return tension ? "r, c, h or w" : "r, c or h";
+  return tension ? "r, c, h, w or mu" : "r, c or h";
 }
 
 bool parse_target(const std::string& name, bool tension, SweepTarget& target) {
   if (tension && name == "w")
     target = SweepTarget::W;
+  else if (tension && name == "mu")
+    target = SweepTarget::MU;
   else if (name == "r")
     target = SweepTarget::R;
   else if (name == "c")
@@ -74,6 +76,7 @@ void apply_sweep_value(SweepTarget target, double value, LevelSettings& settings
     case SweepTarget::C: settings.subdivision.rbf.c = value; break;
     case SweepTarget::H: settings.h = value; break;
     case SweepTarget::W: settings.subdivision.tension = value; break;
+    case SweepTarget::MU: break;  // a mask's parameter: the command sets it on its mask source
   }
 }
 

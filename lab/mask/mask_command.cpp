@@ -9,7 +9,9 @@ namespace curvix {
 
 namespace {
 
-const AcceptedOption MASK_OPTIONS[] = {{"--scheme", true}, {"--params", true}, {"--sweep", true}};
+const AcceptedOption MASK_OPTIONS[] = {{"--scheme", true}, {"--params", true}, {"--sweep", true},
+                                       MASK_SOURCE_OPTIONS[0],  MASK_SOURCE_OPTIONS[1],
+                                       MASK_SOURCE_OPTIONS[2],  MASK_SOURCE_OPTIONS[3]};
 
 LabStatus check_params(const MaskOptions& options) {
   if (options.params.empty()) return {};
@@ -29,8 +31,20 @@ LabStatus read_sweep_option(const ParsedCommandLine& parsed, MaskOptions& option
   return parse_sweep(parsed.values.at("--sweep"), false, options.sweep);
 }
 
+// A mask's facts need no stencil: --params and --sweep are the RBF and
+// four-point schemes' own.
+LabStatus read_mask_by_mask(const ParsedCommandLine& parsed, MaskOptions& options) {
+  options.by_mask = true;
+  for (const char* option : {"--params", "--sweep"})
+    if (given(parsed, option))
+      return usage_error(std::string(option) + " does not apply to a scheme given by its mask");
+  const LabStatus status = read_mask_source(parsed, options.source);
+  return status.ok() ? check_mask(source_mask(options.source)) : status;
+}
+
 LabStatus read_mask_options(const ParsedCommandLine& parsed, MaskOptions& options) {
-  return first_failure({read_scheme(parsed, options.settings),
+  if (names_mask(parsed)) return read_mask_by_mask(parsed, options);
+  return first_failure({refuse_mask_options(parsed), read_scheme(parsed, options.settings),
                         read_settings(parsed, options.settings),
                         read_increasing_list(parsed, "--params", options.params),
                         check_params(options), read_sweep_option(parsed, options)});
@@ -61,6 +75,13 @@ LabStatus run_mask(const ParsedCommandLine& parsed, OutputFormat format, std::is
                    CommandOutput& output) {
   MaskOptions options;
   LabStatus status = read_mask_options(parsed, options);
+  if (status.ok() && options.by_mask) {
+    const ExactMask mask = source_mask(options.source);
+    MaskMoments moments;
+    if (describe_mask(mask, moments) != LabRefusal::NONE) return check_mask(mask);
+    output.document = mask_facts_document(options, mask, moments, format);
+    return {};
+  }
   std::vector<double> swept;
   std::vector<MaskRow> rows;
   if (status.ok()) status = mask_rows(options, swept, rows);
@@ -79,14 +100,16 @@ std::string rbf_stencil_sizes() {
 }
 
 std::string mask_help() {
-  return "usage: curvix-lab mask --scheme " + SCHEME_NAMES.alternatives() +
-         " [OPTIONS]\n"
+  return "usage: curvix-lab mask (--scheme S | --mask a0,...,aK) [OPTIONS]\n"
          "\n"
          "Prints the insertion weights of one stencil, their sum and the degree of\n"
-         "the polynomials the rule reproduces.\n"
+         "the polynomials the rule reproduces; for a scheme given by its mask, the\n"
+         "mask's exact taps, alignment, sum rules, degrees of generation and\n"
+         "reproduction (with the parametrisation's shift tau) and support.\n"
          "\n"
          "options:\n" +
-         option_help("--scheme S", SCHEME_NAMES.choices() + " (required)") + settings_help() +
+         option_help("--scheme S", SCHEME_NAMES.choices() + " (or give --mask)") +
+         mask_source_help() + settings_help() +
          option_help("--params T1,...,Ts",
                      "parameter values of an RBF stencil, strictly increasing,\n" +
                          rbf_stencil_sizes() + " (default (m - 1) h)") +
@@ -94,10 +117,11 @@ std::string mask_help() {
                      "one row per value of NAME (r, c or h) from FROM to TO\n"
                      "(default no sweep; at most " +
                          std::to_string(MAX_SWEEP_ROWS) + " rows)") +
-         output_help("text|csv|json") +
+         output_help("text|csv|json") + "\n" + mask_convention_help() +
          "\n"
          "example:\n"
-         "  curvix-lab mask --scheme rbf4 --basis gs --sweep r=0.5:2:0.25 --format csv\n";
+         "  curvix-lab mask --scheme rbf4 --basis gs --sweep r=0.5:2:0.25 --format csv\n"
+         "  curvix-lab mask --mask 1/4,3/4,3/4,1/4\n";
 }
 
 }  // namespace

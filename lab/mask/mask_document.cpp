@@ -1,5 +1,6 @@
 #include <limits>
 
+#include "lab/common/mask_facts.h"
 #include "lab/common/output_text.h"
 #include "lab/mask/mask_command.h"
 
@@ -87,6 +88,27 @@ std::string mask_document(const MaskOptions& options, const std::vector<double>&
   return std::string("# mask of ") + scheme_info(options.settings.subdivision.scheme).name + ": " +
          settings_text(options.settings) + "\n" + TEXT_PRECISION_NOTE + "\n" +
          table_text(mask_table(options, swept, rows));
+}
+
+std::string mask_facts_document(const MaskOptions& options, const ExactMask& mask,
+                                const MaskMoments& moments, OutputFormat format) {
+  const std::string name = mask_source_name(options.source);
+  if (format == OutputFormat::JSON) {
+    JsonWriter json;
+    json.begin_object().key("command").string("mask").key("scheme");
+    if (options.source.typed)
+      json.null();
+    else
+      json.string(scheme_info(options.source.scheme).name);
+    json.key("source").string(name);
+    write_mask_facts(json, mask, moments);
+    json.end_object();
+    return json.text() + "\n";
+  }
+  if (format == OutputFormat::CSV) return "field,value\n" + mask_facts_csv(mask, moments, "");
+  const std::string cited =
+      options.source.typed ? "" : std::string(" (") + scheme_info(options.source.scheme).source + ")";
+  return "# mask of " + name + cited + "\n" + mask_facts_text(mask, moments);
 }
 
 }  // namespace curvix

@@ -67,4 +67,10 @@ LabRefusal scheme_weights(const LevelSettings& settings, std::vector<double>& we
   return refusal;
 }
 
+LabRefusal describe_mask(const ExactMask& mask, MaskMoments& moments) {
+  if (mask_problem(mask) != MaskProblem::NONE) return LabRefusal::NOT_A_RULE;
+  moments = mask_moments(mask);
+  return LabRefusal::NONE;
+}
+
 }  // namespace curvix

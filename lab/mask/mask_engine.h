@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "lab/common/lab_engine.h"
+#include "smoothness/exact_mask.h"
 #include "subdivision/refine_levels.h"
 
 namespace curvix {
@@ -28,5 +29,9 @@ LabRefusal stencil_mask(const LevelSettings& settings, const std::vector<double>
 
 // The weights of a scheme's uniform stencil at the settings (for `smoothness --scheme`).
 LabRefusal scheme_weights(const LevelSettings& settings, std::vector<double>& weights);
+
+// The exact facts of a mask without problem: sum rules, generation and
+// reproduction degree, tau and support (exact_mask.h).
+LabRefusal describe_mask(const ExactMask& mask, MaskMoments& moments);
 
 }  // namespace curvix

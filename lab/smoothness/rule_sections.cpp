@@ -1,6 +1,7 @@
 #include <limits>
 
 #include "io/exact_number.h"
+#include "lab/common/mask_facts.h"
 #include "lab/common/number_text.h"
 #include "lab/common/output_text.h"
 #include "lab/smoothness/smoothness_sections.h"
@@ -39,13 +40,18 @@ std::string yes_no(bool value) {
 std::string rule_text(const RuleAnalysis& rule, int depth) {
   const CertifiedSmoothness& c = rule.smoothness;
   const SmoothnessReport& report = c.bounds;
-  std::string text = "weights:";
-  for (const double w : report.analysed_weights) text += " " + short_number(w);
-  text += "\n";
-  if (rule.four_point) text += "tension: " + short_number(rule.tension) + "\n";
-  text += "sum rules: " + std::to_string(report.sum_rules) +
-          "\nreproduction degree: " + std::to_string(report.reproduction_degree) +
-          "\nHolder bounds at depth " + std::to_string(depth) + ": " +
+  std::string text;
+  if (rule.by_mask) {
+    text = mask_facts_text(rule.mask, rule.moments);
+  } else {
+    text = "weights:";
+    for (const double w : report.analysed_weights) text += " " + short_number(w);
+    text += "\n";
+    if (rule.four_point) text += "tension: " + short_number(rule.tension) + "\n";
+    text += "sum rules: " + std::to_string(report.sum_rules) +
+            "\nreproduction degree: " + std::to_string(report.reproduction_degree) + "\n";
+  }
+  text += "Holder bounds at depth " + std::to_string(depth) + ": " +
           short_number(depth_lower(report)) + " to " + short_number(depth_upper(report)) + "\n";
   return text + regularity_lines(c) +
          "smoothness class: " + class_text(c.smoothness_class, c.excluded_class) + "\n";
@@ -58,11 +64,15 @@ std::string rule_csv(const RuleAnalysis& rule, const std::string& prefix) {
   const auto field = [&](const std::string& name, const std::string& value) {
     csv += prefix + name + "," + value + "\n";
   };
-  for (std::size_t i = 0; i < report.analysed_weights.size(); ++i)
-    field("w" + std::to_string(i + 1), exact_number(report.analysed_weights[i]));
-  if (rule.four_point) field("tension", exact_number(rule.tension));
-  field("sum_rules", std::to_string(report.sum_rules));
-  field("reproduction_degree", std::to_string(report.reproduction_degree));
+  if (rule.by_mask) {
+    csv += mask_facts_csv(rule.mask, rule.moments, prefix);
+  } else {
+    for (std::size_t i = 0; i < report.analysed_weights.size(); ++i)
+      field("w" + std::to_string(i + 1), exact_number(report.analysed_weights[i]));
+    if (rule.four_point) field("tension", exact_number(rule.tension));
+    field("sum_rules", std::to_string(report.sum_rules));
+    field("reproduction_degree", std::to_string(report.reproduction_degree));
+  }
   field("holder_lower", exact_number(depth_lower(report)));
   field("holder_upper", exact_number(depth_upper(report)));
   field("regularity_lower", exact_number(regularity_lower(c)));
@@ -84,10 +94,15 @@ void write_rule_members(JsonWriter& json, const RuleAnalysis& rule) {
   const SmoothnessReport& report = c.bounds;
   json.key("regularity_lower").number(regularity_lower(c));
   json.key("regularity_upper").number(regularity_upper(c));
-  json.key("exact").boolean(c.exact).key("weights").numbers(report.analysed_weights);
-  if (rule.four_point) json.key("tension").number(rule.tension);
-  json.key("sum_rules").integer(report.sum_rules);
-  json.key("reproduction_degree").integer(report.reproduction_degree);
+  json.key("exact").boolean(c.exact);
+  if (rule.by_mask) {
+    write_mask_facts(json, rule.mask, rule.moments);
+  } else {
+    json.key("weights").numbers(report.analysed_weights);
+    if (rule.four_point) json.key("tension").number(rule.tension);
+    json.key("sum_rules").integer(report.sum_rules);
+    json.key("reproduction_degree").integer(report.reproduction_degree);
+  }
   json.key("holder_lower").number(depth_lower(report));
   json.key("holder_upper").number(depth_upper(report));
   json.key("attained").boolean(c.attained);

@@ -17,14 +17,27 @@ namespace {
 constexpr int MAX_SMOOTHNESS_DEPTH = 40;  // the estimates' cost grows with the depth
 constexpr int MIN_SMOOTHNESS_LEVELS = 2;  // stationarity compares levels
 
-const AcceptedOption SMOOTHNESS_OPTIONS[] = {{"--scheme", true},      {"--weights", true},
-                                             {"--depth", true},       {"--levels", true},
-                                             {"--stationary", false}, {"--sweep", true}};
+const AcceptedOption SMOOTHNESS_OPTIONS[] = {
+    {"--scheme", true},      {"--weights", true},     {"--depth", true},
+    {"--levels", true},      {"--stationary", false}, {"--sweep", true},
+    MASK_SOURCE_OPTIONS[0],  MASK_SOURCE_OPTIONS[1],  MASK_SOURCE_OPTIONS[2],
+    MASK_SOURCE_OPTIONS[3]};
+
+LabStatus read_smoothness_mask(const ParsedCommandLine& parsed, SmoothnessOptions& options) {
+  options.by_mask = true;
+  if (given(parsed, "--weights")) return usage_error("give one of --scheme, --mask or --weights");
+  const LabStatus status = read_mask_source(parsed, options.source);
+  return status.ok() ? check_mask(source_mask(options.source)) : status;
+}
 
 LabStatus read_smoothness_source(const ParsedCommandLine& parsed, SmoothnessOptions& options) {
+  if (names_mask(parsed)) return read_smoothness_mask(parsed, options);
   options.from_scheme = given(parsed, "--scheme");
   const bool by_weights = given(parsed, "--weights");
-  if (options.from_scheme == by_weights) return usage_error("give either --scheme or --weights");
+  if (options.from_scheme == by_weights)
+    return usage_error("give one of --scheme, --mask or --weights");
+  const LabStatus refused = refuse_mask_options(parsed);
+  if (!refused.ok()) return refused;
   if (options.from_scheme) {
     return first_failure(
         {read_scheme(parsed, options.settings), read_settings(parsed, options.settings)});
@@ -58,7 +71,8 @@ LabStatus read_smoothness_levels(const ParsedCommandLine& parsed, SmoothnessOpti
 LabStatus read_smoothness_sweep(const ParsedCommandLine& parsed, SmoothnessOptions& options) {
   options.sweeping = given(parsed, "--sweep");
   if (!options.sweeping) return {};
-  if (!options.from_scheme) return usage_error("--sweep needs --scheme");
+  if (!options.from_scheme && !(options.by_mask && !options.source.typed))
+    return usage_error("--sweep needs --scheme");
   const LabStatus status = parse_sweep(parsed.values.at("--sweep"), true, options.sweep);
   if (!status.ok()) return status;
   const std::size_t values = sweep_values(options.sweep).size();
@@ -66,9 +80,13 @@ LabStatus read_smoothness_sweep(const ParsedCommandLine& parsed, SmoothnessOptio
     return usage_error("--sweep gives " + std::to_string(values) + " values, more than the " +
                        std::to_string(MAX_SMOOTHNESS_SWEEP_VALUES) + " a smoothness sweep allows");
   }
-  const SchemeKind scheme = options.settings.subdivision.scheme;
+  const SchemeKind scheme =
+      options.by_mask ? options.source.scheme : options.settings.subdivision.scheme;
   if (options.sweep.target == SweepTarget::W && scheme != SCHEME_NR4)
     return usage_error("--sweep w applies to nr4 only");
+  if (options.sweep.target == SweepTarget::MU && scheme != SCHEME_TERNARY4)
+    return usage_error("--sweep mu applies to ternary4 only");
+  if (options.sweep.target == SweepTarget::MU) return {};
   if (options.sweep.target != SweepTarget::W && !is_rbf_scheme(scheme))
     return usage_error("--sweep " + options.sweep.name + " applies to " + rbf_scheme_names() +
                        " only");
@@ -77,31 +95,53 @@ LabStatus read_smoothness_sweep(const ParsedCommandLine& parsed, SmoothnessOptio
 
 // The analysis forms 2^(depth + 1) products of matrices of about the rule's
 // size: refused past MAX_SMOOTHNESS_WORK, with the deepest depth that fits.
-LabStatus check_smoothness_work(const SmoothnessOptions& options, bool depth_given) {
+// A mask of arity m forms m^(depth + 1) products of matrices of order about
+// its taps over m - 1.
+double analysis_cost(const SmoothnessOptions& options, int depth) {
+  if (options.by_mask) {
+    const ExactMask mask = source_mask(options.source);
+    const int m = mask.arity;
+    const auto order = static_cast<double>((mask.taps.size() + static_cast<std::size_t>(m) - 2) /
+                                           static_cast<std::size_t>(m - 1));
+    return order * order * order * std::pow(static_cast<double>(m), depth + 1);
+  }
+  const auto size = static_cast<double>(
+      options.from_scheme ? scheme_info(options.settings.subdivision.scheme).stencil_size
+                          : static_cast<int>(options.weights.size()));
+  return std::ldexp(size * size * size, depth + 1);
+}
+
+// "a rule of 4 weights", "a mask of 11 taps".
+std::string analysed_text(const SmoothnessOptions& options) {
+  if (options.by_mask)
+    return "a mask of " + std::to_string(source_mask(options.source).taps.size()) + " taps";
   const std::size_t size =
       options.from_scheme
           ? static_cast<std::size_t>(scheme_info(options.settings.subdivision.scheme).stencil_size)
           : options.weights.size();
-  const double product_cost = static_cast<double>(size * size * size);
-  if (std::ldexp(product_cost, options.depth + 1) <= MAX_SMOOTHNESS_WORK) return {};
+  return "a rule of " + std::to_string(size) + " weights";
+}
+
+// The analysis forms about 2^(depth + 1) products of matrices of about the
+// rule's size: refused past MAX_SMOOTHNESS_WORK, with the deepest depth that fits.
+LabStatus check_smoothness_work(const SmoothnessOptions& options, bool depth_given) {
+  if (analysis_cost(options, options.depth) <= MAX_SMOOTHNESS_WORK) return {};
   int deepest = 0;
-  while (std::ldexp(product_cost, deepest + 2) <= MAX_SMOOTHNESS_WORK) ++deepest;
+  while (analysis_cost(options, deepest + 1) <= MAX_SMOOTHNESS_WORK) ++deepest;
   return usage_error("--depth " + std::to_string(options.depth) +
-                     (depth_given ? "" : " (the default)") + " is too deep for a rule of " +
-                     std::to_string(size) + " weights (at most " + std::to_string(deepest) + ")");
+                     (depth_given ? "" : " (the default)") + " is too deep for " +
+                     analysed_text(options) + " (at most " + std::to_string(deepest) + ")");
 }
 
 // A sweep repeats the analysis per value, twice for the RBF schemes (the
 // first level's rule and the limit's): the whole is capped as well.
 LabStatus check_smoothness_sweep_work(const SmoothnessOptions& options) {
   if (!options.sweeping) return {};
-  const auto size =
-      static_cast<double>(scheme_info(options.settings.subdivision.scheme).stencil_size);
   const std::size_t values = sweep_values(options.sweep).size();
   const double analyses = static_cast<double>(values) * (options.over_levels ? 2.0 : 1.0);
-  const double analysis_cost = std::ldexp(size * size * size, options.depth + 1);
-  if (analyses * analysis_cost <= MAX_SMOOTHNESS_SWEEP_WORK) return {};
-  const auto most = static_cast<long long>(MAX_SMOOTHNESS_SWEEP_WORK / analysis_cost /
+  const double cost = analysis_cost(options, options.depth);
+  if (analyses * cost <= MAX_SMOOTHNESS_SWEEP_WORK) return {};
+  const auto most = static_cast<long long>(MAX_SMOOTHNESS_SWEEP_WORK / cost /
                                            (options.over_levels ? 2.0 : 1.0));
   return usage_error("--sweep gives " + std::to_string(values) + " values, more than the " +
                      std::to_string(most) + " a sweep at --depth " + std::to_string(options.depth) +
@@ -112,6 +152,7 @@ LabStatus read_smoothness_options(const ParsedCommandLine& parsed, SmoothnessOpt
   options.depth = default_smoothness_depth();
   LabStatus status = read_smoothness_source(parsed, options);
   if (!status.ok()) return status;
+  if (options.by_mask) options.depth = default_mask_depth(source_mask(options.source).arity);
   status = first_failure({read_smoothness_levels(parsed, options),
                           read_smoothness_sweep(parsed, options),
                           read_int(parsed, "--depth", 1, MAX_SMOOTHNESS_DEPTH, options.depth)});
@@ -123,6 +164,11 @@ LabStatus read_smoothness_options(const ParsedCommandLine& parsed, SmoothnessOpt
 // rule depends on, the swept one left out.
 std::string plot_title(const SmoothnessOptions& options) {
   const LevelSettings& s = options.settings;
+  if (options.by_mask) {
+    if (options.source.typed) return "the given mask";
+    return options.sweep.target == SweepTarget::MU ? scheme_info(options.source.scheme).label
+                                                   : mask_source_name(options.source);
+  }
   const SchemeInfo& scheme = scheme_info(s.subdivision.scheme);
   if (!scheme.rbf) return scheme.label;
   const RbfSettings& rbf = s.subdivision.rbf;
@@ -153,7 +199,14 @@ std::string regularity_plot_of(const SmoothnessOptions& options, const std::vect
 
 // One analysis at the settings: a scheme's levels, or one rule.
 LabStatus smoothness_result(const SmoothnessOptions& options, const LevelSettings& settings,
-                            SmoothnessResult& result) {
+                            const MaskSource& source, SmoothnessResult& result) {
+  if (options.by_mask) {
+    const ExactMask mask = source_mask(source);
+    const LabStatus problem = check_mask(mask);
+    if (!problem.ok()) return problem;
+    if (analyse_mask(mask, options.depth, result.rule) != LabRefusal::NONE) return check_mask(mask);
+    return {};
+  }
   if (options.over_levels) {
     const LabRefusal refusal =
         analyse_scheme_levels(settings, options.levels, options.depth, result.levels);
@@ -178,8 +231,10 @@ LabStatus smoothness_results(const SmoothnessOptions& options, std::vector<doubl
   results.resize(count);
   for (std::size_t i = 0; i < count; ++i) {
     LevelSettings settings = options.settings;
+    MaskSource source = options.source;
     if (options.sweeping) apply_sweep_value(options.sweep.target, swept[i], settings);
-    const LabStatus status = smoothness_result(options, settings, results[i]);
+    if (options.sweeping && options.sweep.target == SweepTarget::MU) source.mu = Rational(swept[i]);
+    const LabStatus status = smoothness_result(options, settings, source, results[i]);
     if (!status.ok() && options.sweeping)
       return data_error(options.sweep.name + " = " + short_number(swept[i]) + ": " +
                         status.message);
@@ -211,7 +266,8 @@ std::string power_of_two(double value) {
 
 std::string smoothness_help() {
   const std::string rbf = rbf_scheme_names();
-  return "usage: curvix-lab smoothness (--scheme S [SETTINGS] | --weights w1,...,w2L) [OPTIONS]\n"
+  return "usage: curvix-lab smoothness (--scheme S [SETTINGS] | --mask a0,...,aK |\n"
+         "                             --weights w1,...,w2L) [OPTIONS]\n"
          "\n"
          "How smooth the limit curves of a rule or scheme are: sum rules, reproduction\n"
          "degree, Holder bounds from products up to --depth, then the exact Holder\n"
@@ -231,7 +287,8 @@ std::string smoothness_help() {
          " are flagged untrusted.\n"
          "\n"
          "options:\n" +
-         option_help("--scheme S", SCHEME_NAMES.choices() + " (or give --weights)") +
+         option_help("--scheme S", SCHEME_NAMES.choices() + " (or give --mask or --weights)") +
+         mask_source_help() +
          option_help("--weights w1,...,w2L",
                      "insertion weights of a rule, an even number, at most\n" +
                          std::to_string(MAX_RULE_WEIGHTS) + " (or give --scheme)") +
@@ -244,16 +301,21 @@ std::string smoothness_help() {
          option_help(
              "--sweep NAME=FROM:TO:STEP",
              std::string("one analysis per value of NAME: w for ") + scheme_info(SCHEME_NR4).name +
-                 ", r, c or h\nfor " + rbf + " (default no sweep; at most " +
+                 ", mu for\n" + scheme_info(SCHEME_TERNARY4).name + ", r, c or h for " + rbf +
+                 " (default no sweep;\nat most " +
                  std::to_string(MAX_SMOOTHNESS_SWEEP_VALUES) +
                  "\nvalues, and the cost below summed over a sweep's\nanalyses at most " +
                  power_of_two(MAX_SMOOTHNESS_SWEEP_WORK) + ", two per value for\n" + rbf + ")") +
          option_help("--depth L", "steps used by the Holder estimates (default " +
                                       std::to_string(default_smoothness_depth()) +
-                                      ")\nand 2^(L+1) times the number of weights cubed is\n"
-                                      "at most " +
+                                      ";\nfor a mask of arity 3 " +
+                                      std::to_string(default_mask_depth(3)) + ", of arity 4 " +
+                                      std::to_string(default_mask_depth(4)) +
+                                      ") and 2^(L+1) times the number of\nweights cubed (m^(L+1) "
+                                      "times the cube of the taps\nover m - 1 for a mask of arity "
+                                      "m) is at most " +
                                       power_of_two(MAX_SMOOTHNESS_WORK)) +
-         output_help("text|csv|json|svg") +
+         output_help("text|csv|json|svg") + "\n" + mask_convention_help() +
          "\n"
          "svg draws a sweep: the regularity against the swept value over the shaded\n"
          "smoothness classes.\n"
@@ -261,6 +323,7 @@ std::string smoothness_help() {
          "example:\n"
          "  curvix-lab smoothness --weights -0.0625,0.5625,0.5625,-0.0625\n"
          "  curvix-lab smoothness --scheme rbf4 --basis gs --stationary --format json\n"
+         "  curvix-lab smoothness --mask 1/8,1/2,3/4,1/2,1/8\n"
          "  curvix-lab smoothness --scheme nr4 --sweep w=0:0.2:0.001 --format svg --output "
          "nr4.svg\n";
 }

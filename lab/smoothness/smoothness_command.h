@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "lab/common/lab_command.h"
+#include "lab/common/mask_source.h"
 #include "lab/common/sweep.h"
 #include "lab/smoothness/smoothness_engine.h"
 
@@ -30,7 +31,9 @@ constexpr std::size_t MAX_SMOOTHNESS_SWEEP_VALUES = 256;    // each value up to 
 // subdivision command runs it (settings.stationary from --stationary); any
 // other source is one rule.
 struct SmoothnessOptions {
-  bool from_scheme = false;  // --scheme given, else --weights
+  bool from_scheme = false;  // --scheme naming one of the program's schemes
+  bool by_mask = false;      // --mask, or --scheme naming one given by its mask: the source below
+  MaskSource source;
   LevelSettings settings;
   std::vector<double> weights;
   int depth = 0;  // filled with default_smoothness_depth() when not given

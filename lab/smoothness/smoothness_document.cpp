@@ -1,4 +1,5 @@
 #include "io/exact_number.h"
+#include "lab/common/mask_source.h"
 #include "lab/common/number_text.h"
 #include "lab/common/output_text.h"
 #include "lab/smoothness/smoothness_command.h"
@@ -17,6 +18,14 @@ namespace {
 // ------------------------------------------------------------------ One rule
 
 std::string source_text(const SmoothnessOptions& options) {
+  if (options.by_mask) {
+    if (options.source.typed) return "the given mask";
+    const std::string cited = std::string(", ") + scheme_info(options.source.scheme).source;
+    return (options.sweeping && options.sweep.target == SweepTarget::MU
+                ? std::string(scheme_info(options.source.scheme).name)
+                : mask_source_name(options.source)) +
+           cited;
+  }
   if (!options.from_scheme) return "the given weights";
   return std::string(scheme_info(options.settings.subdivision.scheme).name) + " (" +
          settings_text(options.settings) + ")";
@@ -32,6 +41,15 @@ std::string rule_document_text(const SmoothnessOptions& options, const RuleAnaly
 
 void write_source(JsonWriter& json, const SmoothnessOptions& options) {
   json.key("command").string("smoothness").key("scheme");
+  if (options.by_mask) {
+    if (options.source.typed)
+      json.null();
+    else
+      json.string(scheme_info(options.source.scheme).name);
+    json.key("source").string(mask_source_name(options.source));
+    json.key("depth").integer(options.depth);
+    return;
+  }
   if (options.from_scheme)
     json.string(scheme_info(options.settings.subdivision.scheme).name);
   else

@@ -17,6 +17,17 @@ LabRefusal analyse_rule(const std::vector<double>& weights, int depth, RuleAnaly
   return LabRefusal::NONE;
 }
 
+LabRefusal analyse_mask(const ExactMask& mask, int depth, RuleAnalysis& out) {
+  out = RuleAnalysis{};
+  const MaskSmoothness analysis = mask_smoothness(mask, depth);
+  if (analysis.problem != MaskProblem::NONE) return LabRefusal::NOT_A_RULE;
+  out.smoothness = analysis.smoothness;
+  out.by_mask = true;
+  out.mask = mask;
+  out.moments = analysis.moments;
+  return LabRefusal::NONE;
+}
+
 namespace {
 
 // The level's mask and its stencil system's condition; false when the
@@ -63,6 +74,10 @@ LabRefusal analyse_scheme_levels(const LevelSettings& first, int levels, int dep
 
 int default_smoothness_depth() {
   return DEFAULT_REGULARITY_DEPTH;
+}
+
+int default_mask_depth(int arity) {
+  return default_regularity_depth(arity);
 }
 
 }  // namespace curvix

@@ -19,12 +19,20 @@ struct RuleAnalysis {
   CertifiedSmoothness smoothness;
   bool four_point = false;
   double tension = 0.0;
+  bool by_mask = false;  // a mask's analysis: the facts below, no weights
+  ExactMask mask;
+  MaskMoments moments;
 };
 
 // Analyses the interpolatory rule with the given insertion weights, using
 // depth >= 1 steps for the Hölder estimates. A report whose status is
 // NOT_CONVERGENT is a result, not a refusal.
 LabRefusal analyse_rule(const std::vector<double>& weights, int depth, RuleAnalysis& out);
+
+// Analyses a mask without problem (exact_mask.h's mask_problem NONE): its
+// exact facts, the depth bounds with depth >= 1 levels, then the exact
+// regularity or the tightened bounds.
+LabRefusal analyse_mask(const ExactMask& mask, int depth, RuleAnalysis& out);
 
 // One level of an RBF scheme as the subdivision command runs it: the level's
 // settings (h halved per level, r as next_level_settings says), the mask of
@@ -51,7 +59,9 @@ struct ModeAnalysis {
 LabRefusal analyse_scheme_levels(const LevelSettings& first, int levels, int depth,
                                  ModeAnalysis& out);
 
-// The depth that `smoothness` uses when --depth is not given.
+// The depth that `smoothness` uses when --depth is not given: for a rule,
+// and for a mask of the arity.
 int default_smoothness_depth();
+int default_mask_depth(int arity);
 
 }  // namespace curvix
