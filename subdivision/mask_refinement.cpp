@@ -41,7 +41,7 @@ void refine_by_mask(const PlanarPoint* points, int n, const SubdivisionMask& mas
 
 std::vector<double> discrete_curvature(const std::vector<PlanarPoint>& polygon) {
   const std::size_t n = polygon.size();
-  assert(n >= 3);
+  assert(n >= 1);
   std::vector<double> curvature(n);
   for (std::size_t i = 0; i < n; ++i) {
     const PlanarPoint& a = polygon[(i + n - 1) % n];

@@ -25,7 +25,7 @@ struct SubdivisionMask {
 void refine_by_mask(const PlanarPoint* points, int n, const SubdivisionMask& mask,
                     PlanarPoint* out);
 
-// The discrete curvature of a closed polygon at each vertex (n >= 3): the
+// The discrete curvature of a closed polygon at each vertex (n >= 1): the
 // turning angle at the vertex, from the edge into it to the edge out of it
 // (in (-pi, pi], positive turning to the left as seen in the window, where y
 // grows upward: the stored y grows downward), over the mean of the two

@@ -6,6 +6,7 @@
 #include "lab/common/option_reading.h"
 #include "lab/common/point_reader.h"
 #include "lab/common/svg_picture.h"
+#include "lab/refine/curvature_comb.h"
 
 namespace curvix {
 
@@ -14,16 +15,38 @@ namespace {
 constexpr int MAX_THREADS = 1024;              // far past any machine's cores; guards against typos
 constexpr std::size_t MIN_POLYGON_POINTS = 2;  // fewer make no closed polygon
 
-const AcceptedOption REFINE_OPTIONS[] = {{"--scheme", true},      {"--levels", true},
-                                         {"--stationary", false}, {"--knots", true},
-                                         {"--all-levels", false}, {"--threads", true}};
+const AcceptedOption REFINE_OPTIONS[] = {
+    {"--scheme", true},     {"--levels", true},      {"--stationary", false},
+    {"--knots", true},      {"--all-levels", false}, {"--threads", true},
+    {"--curvature", false}, MASK_SOURCE_OPTIONS[0],  MASK_SOURCE_OPTIONS[1],
+    MASK_SOURCE_OPTIONS[2], MASK_SOURCE_OPTIONS[3]};
+
+// A mask refines uniformly and the same at every level: the knots and the
+// stationary mode of the RBF schemes do not apply.
+LabStatus read_refine_mask(const ParsedCommandLine& parsed, RefineOptions& options) {
+  options.by_mask = true;
+  if (given(parsed, "--knots") || parsed.flags.count("--stationary") != 0)
+    return usage_error(std::string(given(parsed, "--knots") ? "--knots" : "--stationary") +
+                       " does not apply to a scheme given by its mask");
+  LabStatus status = read_mask_source(parsed, options.source);
+  const ExactMask mask = source_mask(options.source);
+  if (status.ok()) status = check_mask(mask);
+  RefineRequest& request = options.request;
+  request.by_mask = true;
+  request.mask = {mask_doubles(mask.taps), mask.arity, mask.first};
+  return first_failure({status, read_int(parsed, "--levels", 1, MAX_LEVELS, request.levels),
+                        read_int(parsed, "--threads", 1, MAX_THREADS, request.threads)});
+}
 
 LabStatus read_refine_options(const ParsedCommandLine& parsed, RefineOptions& options) {
   RefineRequest& request = options.request;
   request.first.stationary = parsed.flags.count("--stationary") != 0;
   options.all_levels = parsed.flags.count("--all-levels") != 0;
+  options.curvature = parsed.flags.count("--curvature") != 0;
   options.input = operand_or_stdin(parsed);
-  return first_failure({read_scheme(parsed, request.first), read_settings(parsed, request.first),
+  if (names_mask(parsed)) return read_refine_mask(parsed, options);
+  return first_failure({refuse_mask_options(parsed), read_scheme(parsed, request.first),
+                        read_settings(parsed, request.first),
                         read_int(parsed, "--levels", 1, MAX_LEVELS, request.levels),
                         read_increasing_list(parsed, "--knots", request.knots),
                         read_int(parsed, "--threads", 1, MAX_THREADS, request.threads)});
@@ -33,13 +56,18 @@ LabStatus read_refine_options(const ParsedCommandLine& parsed, RefineOptions& op
 // `points` input points; a data error when even one level would.
 LabStatus check_refine_size(const RefineOptions& options, std::size_t points) {
   const auto input = static_cast<long long>(points);
-  if (input > MAX_REFINED_POINTS / 2) {
+  const long long m = options.by_mask ? options.request.mask.arity : 2;
+  if (input > MAX_REFINED_POINTS / m) {
     return data_error("the input's " + std::to_string(points) +
                       " points refined once would pass the " + std::to_string(MAX_REFINED_POINTS) +
                       " points allowed");
   }
   int deepest = 1;
-  while (deepest < MAX_LEVELS && input << (deepest + 1) <= MAX_REFINED_POINTS) ++deepest;
+  long long next = input * m * m;
+  while (deepest < MAX_LEVELS && next <= MAX_REFINED_POINTS) {
+    ++deepest;
+    next *= m;
+  }
   if (options.request.levels <= deepest) return {};
   return usage_error("--levels " + std::to_string(options.request.levels) + " would refine " +
                      std::to_string(points) + " points past the " +
@@ -102,8 +130,15 @@ std::string refine_picture(const RefineOptions& options, const Refinement& refin
   for (std::size_t level = 1; options.all_levels && level < last; ++level) {
     strips.push_back({levels[level], PREVIOUS_LEVEL_COLOUR});
   }
-  strips.push_back(
-      {levels[last], scheme_info(options.request.first.subdivision.scheme).level_colour});
+  const Colour colour = options.by_mask
+                            ? FOUR_POINT_LEVEL_COLOUR
+                            : scheme_info(options.request.first.subdivision.scheme).level_colour;
+  strips.push_back({levels[last], colour});
+  if (options.curvature) {
+    const std::vector<SvgStrip> comb =
+        curvature_comb(levels[last], discrete_curvature(levels[last]), CURVE_LINE_COLOUR);
+    strips.insert(strips.end(), comb.begin(), comb.end());
+  }
   return svg_picture(strips, levels[0]);
 }
 
@@ -131,14 +166,14 @@ LabStatus run_refine(const ParsedCommandLine& parsed, OutputFormat format,
 }
 
 std::string refine_help() {
-  return "usage: curvix-lab refine --scheme " + SCHEME_NAMES.alternatives() +
-         " [OPTIONS] [INPUT]\n"
+  return "usage: curvix-lab refine (--scheme S | --mask a0,...,aK) [OPTIONS] [INPUT]\n"
          "\n"
          "Refines the closed polygon through the input points (at least 2) as the\n"
-         "program's subdivision command does.\n"
+         "program's subdivision command does, or by a mask, m times the points a level.\n"
          "\n"
          "options:\n" +
-         option_help("--scheme S", SCHEME_NAMES.choices() + " (required)") + settings_help() +
+         option_help("--scheme S", SCHEME_NAMES.choices() + " (or give --mask)") +
+         mask_source_help() + settings_help() +
          option_help("--levels K",
                      "number of refinement levels (default 1; the last\n"
                      "level holds at most " +
@@ -152,10 +187,16 @@ std::string refine_help() {
          option_help("--threads N",
                      "threads a level's stencils are split over; the\n"
                      "result is the same for any N (default: one per core)") +
-         output_help("text|csv|json|svg") + "\n" + input_help() +
+         option_help("--curvature",
+                     "add each point's discrete curvature (turning angle\n"
+                     "over the mean of its two edges, positive turning\n"
+                     "left); svg draws the last level's curvature comb") +
+         output_help("text|csv|json|svg") + "\n" + input_help() + "\n" + mask_convention_help() +
+         "\n--stationary and --knots apply to the program's schemes only.\n"
          "\n"
          "example:\n"
-         "  curvix-lab refine --scheme rbf4 --levels 2 --all-levels --format json square.txt\n";
+         "  curvix-lab refine --scheme rbf4 --levels 2 --all-levels --format json square.txt\n"
+         "  curvix-lab refine --scheme chaikin --levels 4 --curvature --format svg square.txt\n";
 }
 
 }  // namespace

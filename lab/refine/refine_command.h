@@ -5,6 +5,7 @@
 #include <string>
 
 #include "lab/common/lab_command.h"
+#include "lab/common/mask_source.h"
 #include "lab/refine/refine_engine.h"
 
 namespace curvix {
@@ -18,12 +19,16 @@ constexpr long long MAX_REFINED_POINTS = 131072;  // 2^17 in the last level: 100
 
 struct RefineOptions {
   RefineRequest request;
+  bool by_mask = false;  // the request's mask, from this source
+  MaskSource source;
   bool all_levels = false;
-  std::string input;  // empty or "-" = standard input
+  bool curvature = false;  // each point's discrete curvature (mask_refinement.h)
+  std::string input;       // empty or "-" = standard input
 };
 
 // The levels of a refinement: every level when options.all_levels, else the last.
-// Text lists "x y" lines under "# level k" comments, so it reads back as input.
+// Text lists "x y" lines under "# level k" comments, so it reads back as input;
+// with options.curvature, each line, row or level adds the curvature.
 std::string refine_document(const RefineOptions& options, const Refinement& refinement,
                             OutputFormat format);
 

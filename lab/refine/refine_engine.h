@@ -6,6 +6,7 @@
 
 #include "curves/planar_point.h"
 #include "lab/common/lab_engine.h"
+#include "subdivision/mask_refinement.h"
 #include "subdivision/refine_levels.h"
 
 namespace curvix {
@@ -15,6 +16,8 @@ struct RefineRequest {
   int levels = 1;             // >= 1
   std::vector<double> knots;  // one per input point, strictly increasing; empty = uniform
   int threads = 0;            // a level's stencils split over this many; 0: one per core
+  bool by_mask = false;       // refine by `mask` (first, knots and threads unused)
+  SubdivisionMask mask;
 };
 
 struct Refinement {
@@ -25,7 +28,8 @@ struct Refinement {
 // Refines the closed polygon `input` (at least 2 points) request.levels
 // times, exactly as the program's subdivision command does, measuring the
 // condition of the RBF stencil systems. The threads change only the time:
-// every number has the same bits for any count.
+// every number has the same bits for any count. By a mask, each level has
+// the arity times the points of the one before.
 LabRefusal refine_polygon(const RefineRequest& request, const std::vector<PlanarPoint>& input,
                           Refinement& out);
 

@@ -6,13 +6,14 @@
 
 #include "lab/common/lab_command.h"
 #include "lab/curve/curve_command.h"
+#include "lab/limit/limit_command.h"
 #include "lab/mask/mask_command.h"
 #include "lab/refine/refine_command.h"
 #include "lab/smoothness/smoothness_command.h"
 
 namespace curvix {
 
-inline const std::array<const CommandSpec*, 4> LAB_COMMANDS = {&MASK_COMMAND, &REFINE_COMMAND,
-                                                               &CURVE_COMMAND, &SMOOTHNESS_COMMAND};
+inline const std::array<const CommandSpec*, 5> LAB_COMMANDS = {
+    &MASK_COMMAND, &REFINE_COMMAND, &CURVE_COMMAND, &SMOOTHNESS_COMMAND, &LIMIT_COMMAND};
 
 }  // namespace curvix

@@ -18,10 +18,9 @@ constexpr int MAX_SMOOTHNESS_DEPTH = 40;  // the estimates' cost grows with the 
 constexpr int MIN_SMOOTHNESS_LEVELS = 2;  // stationarity compares levels
 
 const AcceptedOption SMOOTHNESS_OPTIONS[] = {
-    {"--scheme", true},      {"--weights", true},     {"--depth", true},
-    {"--levels", true},      {"--stationary", false}, {"--sweep", true},
-    MASK_SOURCE_OPTIONS[0],  MASK_SOURCE_OPTIONS[1],  MASK_SOURCE_OPTIONS[2],
-    MASK_SOURCE_OPTIONS[3]};
+    {"--scheme", true},      {"--weights", true},   {"--depth", true},      {"--levels", true},
+    {"--stationary", false}, {"--sweep", true},     MASK_SOURCE_OPTIONS[0], MASK_SOURCE_OPTIONS[1],
+    MASK_SOURCE_OPTIONS[2],  MASK_SOURCE_OPTIONS[3]};
 
 LabStatus read_smoothness_mask(const ParsedCommandLine& parsed, SmoothnessOptions& options) {
   options.by_mask = true;
@@ -93,18 +92,9 @@ LabStatus read_smoothness_sweep(const ParsedCommandLine& parsed, SmoothnessOptio
   return {};
 }
 
-// The analysis forms 2^(depth + 1) products of matrices of about the rule's
-// size: refused past MAX_SMOOTHNESS_WORK, with the deepest depth that fits.
-// A mask of arity m forms m^(depth + 1) products of matrices of order about
-// its taps over m - 1.
+// The work of the analysis at the depth (mask_analysis_cost for a mask).
 double analysis_cost(const SmoothnessOptions& options, int depth) {
-  if (options.by_mask) {
-    const ExactMask mask = source_mask(options.source);
-    const int m = mask.arity;
-    const auto order = static_cast<double>((mask.taps.size() + static_cast<std::size_t>(m) - 2) /
-                                           static_cast<std::size_t>(m - 1));
-    return order * order * order * std::pow(static_cast<double>(m), depth + 1);
-  }
+  if (options.by_mask) return mask_analysis_cost(source_mask(options.source), depth);
   const auto size = static_cast<double>(
       options.from_scheme ? scheme_info(options.settings.subdivision.scheme).stencil_size
                           : static_cast<int>(options.weights.size()));
@@ -141,8 +131,8 @@ LabStatus check_smoothness_sweep_work(const SmoothnessOptions& options) {
   const double analyses = static_cast<double>(values) * (options.over_levels ? 2.0 : 1.0);
   const double cost = analysis_cost(options, options.depth);
   if (analyses * cost <= MAX_SMOOTHNESS_SWEEP_WORK) return {};
-  const auto most = static_cast<long long>(MAX_SMOOTHNESS_SWEEP_WORK / cost /
-                                           (options.over_levels ? 2.0 : 1.0));
+  const auto most =
+      static_cast<long long>(MAX_SMOOTHNESS_SWEEP_WORK / cost / (options.over_levels ? 2.0 : 1.0));
   return usage_error("--sweep gives " + std::to_string(values) + " values, more than the " +
                      std::to_string(most) + " a sweep at --depth " + std::to_string(options.depth) +
                      " allows (a lower --depth allows more)");
@@ -302,19 +292,19 @@ std::string smoothness_help() {
              "--sweep NAME=FROM:TO:STEP",
              std::string("one analysis per value of NAME: w for ") + scheme_info(SCHEME_NR4).name +
                  ", mu for\n" + scheme_info(SCHEME_TERNARY4).name + ", r, c or h for " + rbf +
-                 " (default no sweep;\nat most " +
-                 std::to_string(MAX_SMOOTHNESS_SWEEP_VALUES) +
+                 " (default no sweep;\nat most " + std::to_string(MAX_SMOOTHNESS_SWEEP_VALUES) +
                  "\nvalues, and the cost below summed over a sweep's\nanalyses at most " +
                  power_of_two(MAX_SMOOTHNESS_SWEEP_WORK) + ", two per value for\n" + rbf + ")") +
          option_help("--depth L", "steps used by the Holder estimates (default " +
                                       std::to_string(default_smoothness_depth()) +
-                                      ";\nfor a mask of arity 3 " +
-                                      std::to_string(default_mask_depth(3)) + ", of arity 4 " +
+                                      ")\nand 2^(L+1) times the number of weights cubed is\n"
+                                      "at most " +
+                                      power_of_two(MAX_SMOOTHNESS_WORK) +
+                                      "; for a mask of arity m the\ndefault is " +
+                                      std::to_string(default_mask_depth(3)) + " for m = 3, " +
                                       std::to_string(default_mask_depth(4)) +
-                                      ") and 2^(L+1) times the number of\nweights cubed (m^(L+1) "
-                                      "times the cube of the taps\nover m - 1 for a mask of arity "
-                                      "m) is at most " +
-                                      power_of_two(MAX_SMOOTHNESS_WORK)) +
+                                      " for m = 4, and m^(L+1) times\nthe cube of its taps over "
+                                      "m - 1 is capped alike") +
          output_help("text|csv|json|svg") + "\n" + mask_convention_help() +
          "\n"
          "svg draws a sweep: the regularity against the swept value over the shaded\n"
@@ -328,6 +318,13 @@ std::string smoothness_help() {
          "nr4.svg\n";
 }
 }  // namespace
+
+double mask_analysis_cost(const ExactMask& mask, int depth) {
+  const int m = mask.arity;
+  const auto order = static_cast<double>((mask.taps.size() + static_cast<std::size_t>(m) - 2) /
+                                         static_cast<std::size_t>(m - 1));
+  return order * order * order * std::pow(static_cast<double>(m), depth + 1);
+}
 
 const CommandSpec SMOOTHNESS_COMMAND = {
     "smoothness",

@@ -27,6 +27,10 @@ constexpr double MAX_SMOOTHNESS_SWEEP_WORK = 2147483648.0;  // 2^31: the same su
 constexpr std::size_t MAX_SMOOTHNESS_SWEEP_VALUES = 256;    // each value up to two exact analyses,
                                                             // tens of ms each
 
+// The work of a mask's analysis at the depth, which MAX_SMOOTHNESS_WORK caps:
+// m^(depth + 1) products of matrices of order about its taps over m - 1.
+double mask_analysis_cost(const ExactMask& mask, int depth);
+
 // An RBF scheme (--scheme rbf4|rbf6) is analysed over its levels, as the
 // subdivision command runs it (settings.stationary from --stationary); any
 // other source is one rule.

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "lab/curve/curve_engine.h"
+#include "lab/limit/limit_engine.h"
 #include "lab/mask/mask_engine.h"
 #include "lab/refine/refine_engine.h"
 #include "lab/smoothness/smoothness_engine.h"
@@ -138,6 +139,47 @@ LabRefusal scheme_weights(const LevelSettings& settings, std::vector<double>& we
 
 int default_smoothness_depth() {
   return FAKE_DEPTH;
+}
+
+LabRefusal describe_mask(const ExactMask& mask, MaskMoments& moments) {
+  if (mask_problem(mask) != MaskProblem::NONE) return LabRefusal::NOT_A_RULE;
+  moments = MaskMoments{};
+  moments.sum_rules = FAKE_MASK_SUM_RULES;
+  moments.generation_degree = FAKE_MASK_SUM_RULES - 1;
+  moments.reproduction_degree = 1;
+  moments.tau = Rational(1, 3);
+  moments.support_begin = mask.first;
+  moments.support_end = mask.last();
+  return LabRefusal::NONE;
+}
+
+LabRefusal analyse_mask(const ExactMask& mask, int, RuleAnalysis& out) {
+  out = RuleAnalysis{};
+  if (describe_mask(mask, out.moments) != LabRefusal::NONE) return LabRefusal::NOT_A_RULE;
+  out.by_mask = true;
+  out.mask = mask;
+  CertifiedSmoothness& c = out.smoothness;
+  c.bounds.status = SmoothnessStatus::ANALYSED;
+  c.bounds.sum_rules = FAKE_MASK_SUM_RULES;
+  c.bounds.holder_lower = c.lower = FAKE_HOLDER_LOWER;
+  c.bounds.holder_upper = c.upper = FAKE_HOLDER_UPPER;
+  c.smoothness_class = 1;
+  c.excluded_class = 2;
+  return LabRefusal::NONE;
+}
+
+LabRefusal limit_function(const ExactMask& mask, int, int depth, LimitFunction& out) {
+  out = LimitFunction{};
+  if (analyse_mask(mask, depth, out.analysis) != LabRefusal::NONE) return LabRefusal::NOT_A_RULE;
+  out.samples = {-2, 0.5,
+                 std::vector<double>(std::begin(FAKE_LIMIT_VALUES), std::end(FAKE_LIMIT_VALUES))};
+  out.derivatives = 1;
+  out.derivative.push_back(centred_difference(out.samples.values, out.samples.step));
+  return LabRefusal::NONE;
+}
+
+int default_mask_depth(int arity) {
+  return FAKE_DEPTH + arity;
 }
 
 }  // namespace curvix

@@ -20,6 +20,13 @@
 //                    exactly in stationary mode; otherwise the limit
 //                    FAKE_LIMIT_WEIGHTS (4 or 6 of them) at distance 2^-level,
 //                    rate 1/2 measured at level 2, confirmed, similarity order 0.
+//   describe_mask:   FAKE_MASK_SUM_RULES sum rules, generation one less, reproduction
+//                    degree 1, tau 1/3, support the taps' indices; fails for a mask
+//                    with a problem.
+//   analyse_mask:    those facts, FAKE_HOLDER_* bounds, C1 proved and C2 excluded, not exact.
+//   limit_function:  FAKE_LIMIT_VALUES at x = (i - 2) / 2, one derivative: their
+//                    differences; fails as analyse_mask does.
+//   default_mask_depth: FAKE_DEPTH + the arity.
 
 constexpr double FAKE_WEIGHTS[6] = {-0.0625,   0.1,   1.0 / 3.0, 0.56250000000000011,
                                     2.0 / 3.0, 1e-300};
@@ -30,3 +37,5 @@ constexpr double FAKE_HOLDER_UPPER = 2.0 / 3.0;
 constexpr int FAKE_DEPTH = 7;
 constexpr double FAKE_ROUNDING = 1e-3;
 constexpr double FAKE_LIMIT_WEIGHTS[6] = {0.25, 0.25, 0.25, 0.25, 0.0, 0.0};
+constexpr int FAKE_MASK_SUM_RULES = 2;
+constexpr double FAKE_LIMIT_VALUES[5] = {0.0, 0.5, 1.0, 0.5, 0.0};

@@ -118,7 +118,7 @@ TEST(LabSmoothnessOutput, OptionsThatDoNotApplyAreRefused) {
        "--sweep r applies to rbf4 and rbf6 only"},
       {{"smoothness", "--weights", "0.5,0.5", "--sweep", "r=1:2:1"}, "--sweep needs --scheme"},
       {{"smoothness", "--scheme", "nr4", "--sweep", "x=1:2:1"},
-       "unknown sweep name 'x' (expected r, c, h or w)"},
+       "unknown sweep name 'x' (expected r, c, h, w or mu)"},
       {{"smoothness", "--scheme", "nr4", "--format", "svg"},
        "--format svg draws a sweep: give --sweep"},
   };
