@@ -43,7 +43,7 @@ bool parse_decimal(const std::string& text, Rational& value) {
   if (digits.empty() && fraction.empty()) return false;
   if ((!digits.empty() && !all_digits(digits)) || (!fraction.empty() && !all_digits(fraction)))
     return false;
-  const mpz_class numerator(digits + fraction);
+  const mpz_class numerator(digits + fraction, 10);  // base 10: a leading 0 is not octal
   mpz_class scale = 1;
   mpz_ui_pow_ui(scale.get_mpz_t(), 10, static_cast<unsigned long>(fraction.size()));
   value = Rational(numerator, scale);
@@ -64,11 +64,12 @@ bool not_finite_word(std::string text) {
 }
 
 LabStatus read_rational(const std::string& text, const char* option, Rational& value) {
-  if (parse_rational(text, value)) return {};
+  const RationalText parsed = parse_rational(text, value);
+  if (parsed == RationalText::VALID) return {};
+  if (parsed == RationalText::ZERO_DENOMINATOR)
+    return usage_error("zero denominator in '" + text + "' in " + option);
   if (not_finite_word(text))
     return usage_error("non-finite value '" + text + "' in " + option);
-  if (text.find('/') != std::string::npos && text.substr(text.find('/') + 1).find_first_not_of("0") == std::string::npos)
-    return usage_error("zero denominator in '" + text + "' in " + option);
   return usage_error("invalid number '" + text + "' in " + option +
                      " (expected an integer, a decimal or a fraction p/q)");
 }
@@ -128,23 +129,23 @@ LabStatus read_typed_mask(const ParsedCommandLine& parsed, MaskSource& source) {
 
 }  // namespace
 
-bool parse_rational(const std::string& text, Rational& value) {
+RationalText parse_rational(const std::string& text, Rational& value) {
   std::string body = text;
   const bool negative = !body.empty() && body[0] == '-';
   if (!body.empty() && (body[0] == '-' || body[0] == '+')) body.erase(0, 1);
   const std::size_t slash = body.find('/');
   if (slash == std::string::npos) {
-    if (!parse_decimal(body, value)) return false;
+    if (!parse_decimal(body, value)) return RationalText::INVALID;
   } else {
     const std::string p = body.substr(0, slash), q = body.substr(slash + 1);
-    if (!all_digits(p) || !all_digits(q)) return false;
-    const mpz_class denominator(q);
-    if (denominator == 0) return false;
-    value = Rational(mpz_class(p), denominator);
+    if (!all_digits(p) || !all_digits(q)) return RationalText::INVALID;
+    const mpz_class denominator(q, 10);
+    if (denominator == 0) return RationalText::ZERO_DENOMINATOR;
+    value = Rational(mpz_class(p, 10), denominator);
     value.canonicalize();
   }
   if (negative) value = -value;
-  return true;
+  return RationalText::VALID;
 }
 
 bool names_mask(const ParsedCommandLine& parsed) {

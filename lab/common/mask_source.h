@@ -55,8 +55,10 @@ std::string mask_source_name(const MaskSource& source);
 // A rational as typed back: "3/256", "-1", "0".
 std::string rational_text(const Rational& value);
 
-// Parses one exact value; false when `text` is not one.
-bool parse_rational(const std::string& text, Rational& value);
+// Parses one exact value: an integer, a decimal ("12.5e-3") or a fraction
+// p/q, each digit string read in base 10.
+enum class RationalText { VALID, INVALID, ZERO_DENOMINATOR };
+RationalText parse_rational(const std::string& text, Rational& value);
 
 // "-2..1": the indices of the mask's first and last taps.
 std::string tap_indices(const ExactMask& mask);

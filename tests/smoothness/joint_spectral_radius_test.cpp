@@ -9,6 +9,7 @@
 #include <cmath>
 #include <vector>
 
+#include "smoothness/product_tree_bounds.h"
 #include "smoothness/spectrum_maximizing_product.h"
 #include "smoothness/subdivision_matrices.h"
 #include "smoothness_test_support.h"
@@ -134,6 +135,30 @@ TEST(JointSpectralRadius, TooShortCandidateIsNotCertified) {
   EXPECT_NE(r.fallback, JsrFallback::NONE);
   EXPECT_LE(r.lower, golden * (1.0 + 1e-14));
   EXPECT_GE(r.upper, golden * (1.0 - 1e-14));
+
+  // Searched up to length 2, the product of length 2 is a candidate.
+  short_candidates.candidate_length = 2;
+  const JointSpectralRadius two = joint_spectral_radius(t0, t1, short_candidates);
+  EXPECT_TRUE(two.exact);
+  EXPECT_EQ(two.word, "01");
+}
+
+// A tree stopped by its budget before any leaf is covered still bounds rho
+// from above: its open leaves count.
+TEST(ProductTreeBounds, BudgetLimitedTreeStillEnclosesRho) {
+  Eigen::MatrixXd t0(2, 2);
+  t0 << 1.0, 1.0, 0.0, 0.9;
+  Eigen::MatrixXd t1(2, 2);
+  t1 << 0.9, 0.0, 1.0, 1.0;
+  const double golden = std::sqrt((2.8 + std::sqrt(4.6)) / 2.0);
+  curvix::ProductTreeBudget budget;
+  budget.max_depth = 3;
+  const curvix::ProductTreeBounds tree =
+      curvix::product_tree_bounds({t0, t1}, 1.0, 1, 1e-6, budget);
+  ASSERT_FALSE(tree.gap_reached);
+  EXPECT_EQ(tree.depth, 3);
+  EXPECT_GE(tree.upper, golden);
+  EXPECT_LE(tree.lower, golden * (1.0 + 1e-14));
 }
 
 }  // namespace
