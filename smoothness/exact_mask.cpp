@@ -77,6 +77,8 @@ bool reproduces(const ExactMask& mask, const Rational& c, int q) {
 ExactMask aligned_mask(const std::vector<Rational>& taps, int arity) {
   ExactMask mask;
   mask.taps = taps;
+  // GMP compares and divides correctly only in lowest terms; a caller's 3/6 is 1/2.
+  for (Rational& tap : mask.taps) tap.canonicalize();
   mask.arity = arity;
   const int k = static_cast<int>(taps.size()) - 1;
   mask.first = k % 2 == 0 ? -k / 2 : -(k + 1) / 2;

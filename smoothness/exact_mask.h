@@ -63,7 +63,8 @@ struct ExactMask {
   bool dual() const { return taps.size() % 2 == 0; }
 };
 
-// The mask of these taps and arity, aligned by the convention above.
+// The mask of these taps (brought to lowest terms) and arity, aligned by the
+// convention above.
 ExactMask aligned_mask(const std::vector<Rational>& taps, int arity);
 
 // The first problem of the mask, or NONE.

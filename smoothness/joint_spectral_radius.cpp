@@ -177,6 +177,7 @@ JointSpectralRadius complex_result(const MatrixFamily& family, const CandidateSe
   const ComplexPolytope polytope =
       complex_invariant_polytope(family, lambda, start, settings.polytope);
   result.polytope_vertices = polytope.vertices;
+  result.complex_polytope = true;
   result.fallback = fallback_of(polytope.outcome);
   if (result.fallback == JsrFallback::NONE && !polytope.spans)
     result.fallback = JsrFallback::POLYTOPE_NOT_SPANNING;

@@ -79,9 +79,10 @@ struct JointSpectralRadius {
   double lower = 0.0;  // rho >= lower
   double upper = 0.0;  // rho <= upper; == lower when exact
   bool exact = false;
-  bool bounded = false;       // normalized products proved bounded (an extremal norm exists)
-  std::string word;           // the candidate Pi (convention in spectrum_maximizing_product.h)
-  int polytope_vertices = 0;  // of the polytope that closed, or of the attempt
+  bool bounded = false;           // normalized products proved bounded (an extremal norm exists)
+  std::string word;               // the candidate Pi (convention in spectrum_maximizing_product.h)
+  int polytope_vertices = 0;      // of the polytope that closed, or of the attempt
+  bool complex_polytope = false;  // the polytope was the balanced complex one
   JsrFallback fallback = JsrFallback::NONE;
   double gap = 0.0;          // log2(upper / lower); 0 when exact
   bool gap_reached = false;  // exact, or the tree reached gap_target

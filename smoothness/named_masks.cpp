@@ -47,7 +47,8 @@ ExactMask interpolatory_exact_mask(const std::vector<double>& weights) {
   std::vector<Rational> taps(static_cast<std::size_t>(4 * half - 1), Rational(0));
   taps[static_cast<std::size_t>(2 * half - 1)] = 1;
   for (int k = 1; k <= 2 * half; ++k)
-    taps[static_cast<std::size_t>(4 * half - 2 * k)] = Rational(weights[static_cast<std::size_t>(k - 1)]);
+    taps[static_cast<std::size_t>(4 * half - 2 * k)] =
+        Rational(weights[static_cast<std::size_t>(k - 1)]);
   return aligned_mask(taps, 2);
 }
 

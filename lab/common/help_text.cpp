@@ -2,8 +2,8 @@
 
 #include "curves/rbf_settings.h"
 #include "lab/common/lab_names.h"
-#include "lab/common/number_text.h"
 #include "lab/common/mask_source.h"
+#include "lab/common/number_text.h"
 #include "lab/common/point_reader.h"
 #include "subdivision/four_point_rule.h"
 #include "subdivision/refine_levels.h"

@@ -48,7 +48,8 @@ bool parse_decimal(const std::string& text, Rational& value) {
   mpz_ui_pow_ui(scale.get_mpz_t(), 10, static_cast<unsigned long>(fraction.size()));
   value = Rational(numerator, scale);
   mpz_class power;
-  mpz_ui_pow_ui(power.get_mpz_t(), 10, static_cast<unsigned long>(exponent < 0 ? -exponent : exponent));
+  mpz_ui_pow_ui(power.get_mpz_t(), 10,
+                static_cast<unsigned long>(exponent < 0 ? -exponent : exponent));
   if (exponent < 0)
     value /= power;
   else
@@ -68,8 +69,7 @@ LabStatus read_rational(const std::string& text, const char* option, Rational& v
   if (parsed == RationalText::VALID) return {};
   if (parsed == RationalText::ZERO_DENOMINATOR)
     return usage_error("zero denominator in '" + text + "' in " + option);
-  if (not_finite_word(text))
-    return usage_error("non-finite value '" + text + "' in " + option);
+  if (not_finite_word(text)) return usage_error("non-finite value '" + text + "' in " + option);
   return usage_error("invalid number '" + text + "' in " + option +
                      " (expected an integer, a decimal or a fraction p/q)");
 }
@@ -211,7 +211,8 @@ LabStatus check_mask(const ExactMask& mask) {
 std::string mask_source_name(const MaskSource& source) {
   if (source.typed) return "the given mask";
   const std::string name = scheme_info(source.scheme).name;
-  if (source.scheme == SCHEME_BSPLINE) return name + " (degree " + std::to_string(source.degree) + ")";
+  if (source.scheme == SCHEME_BSPLINE)
+    return name + " (degree " + std::to_string(source.degree) + ")";
   if (source.scheme == SCHEME_TERNARY4) return name + " (mu " + rational_text(source.mu) + ")";
   return name;
 }

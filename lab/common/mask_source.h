@@ -21,10 +21,10 @@ inline constexpr AcceptedOption MASK_SOURCE_OPTIONS[] = {
     {"--mask", true}, {"--arity", true}, {"--degree", true}, {"--mu", true}};
 
 struct MaskSource {
-  bool typed = false;                 // --mask; else the named scheme below
+  bool typed = false;                  // --mask; else the named scheme below
   SchemeKind scheme = SCHEME_BSPLINE;  // a scheme the program does not run
-  std::vector<Rational> taps;         // typed
-  int arity = MIN_ARITY;              // typed
+  std::vector<Rational> taps;          // typed
+  int arity = MIN_ARITY;               // typed
   int degree = DEFAULT_BSPLINE_DEGREE;
   Rational mu = DEFAULT_TERNARY_MU;
 };

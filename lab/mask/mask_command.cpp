@@ -9,9 +9,9 @@ namespace curvix {
 
 namespace {
 
-const AcceptedOption MASK_OPTIONS[] = {{"--scheme", true}, {"--params", true}, {"--sweep", true},
-                                       MASK_SOURCE_OPTIONS[0],  MASK_SOURCE_OPTIONS[1],
-                                       MASK_SOURCE_OPTIONS[2],  MASK_SOURCE_OPTIONS[3]};
+const AcceptedOption MASK_OPTIONS[] = {
+    {"--scheme", true},     {"--params", true},     {"--sweep", true},     MASK_SOURCE_OPTIONS[0],
+    MASK_SOURCE_OPTIONS[1], MASK_SOURCE_OPTIONS[2], MASK_SOURCE_OPTIONS[3]};
 
 LabStatus check_params(const MaskOptions& options) {
   if (options.params.empty()) return {};

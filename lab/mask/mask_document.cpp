@@ -107,7 +107,8 @@ std::string mask_facts_document(const MaskOptions& options, const ExactMask& mas
   }
   if (format == OutputFormat::CSV) return "field,value\n" + mask_facts_csv(mask, moments, "");
   const std::string cited =
-      options.source.typed ? "" : std::string(" (") + scheme_info(options.source.scheme).source + ")";
+      options.source.typed ? ""
+                           : std::string(" (") + scheme_info(options.source.scheme).source + ")";
   return "# mask of " + name + cited + "\n" + mask_facts_text(mask, moments);
 }
 

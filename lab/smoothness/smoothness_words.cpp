@@ -67,7 +67,11 @@ bool integer_valued(double alpha) {
 }
 
 std::string exact_note(const CertifiedSmoothness& c) {
-  return "exact up to " + size_text(EXACT_REGULARITY_ROUNDING) + ": the invariant polytope of " +
+  const char* polytope = c.regularity.rho.complex_polytope
+                             ? ": the balanced complex polytope (the leading eigenvalue is a "
+                               "complex pair) of "
+                             : ": the invariant polytope of ";
+  return "exact up to " + size_text(EXACT_REGULARITY_ROUNDING) + polytope +
          std::to_string(c.regularity.rho.polytope_vertices) +
          (c.regularity.rho.polytope_vertices == 1 ? " vertex" : " vertices") + " from " +
          product_text(c.regularity.rho.word) + " closes within its relative tolerance of " +
