@@ -66,6 +66,13 @@ seed curve_bezier curve --kind bezier --samples 5 --format json -- $'# two\n1 2\
 seed smoothness_dd smoothness --scheme dd
 seed smoothness_weights smoothness --weights -0.0625,0.5625,0.5625,-0.0625 --depth 6 --format csv
 seed smoothness_rbf4 smoothness --scheme rbf4 --c 2 --depth 5 --format json
+seed mask_fractions mask --mask 09/16,1,07/16,0 --arity 3
+seed smoothness_mask smoothness --mask -1/16,0,9/16,1,9/16,0,-1/16 --depth 3 --format json
+seed smoothness_ternary smoothness --scheme ternary4 --mu 1/13 --depth 2
+seed smoothness_mu_sweep smoothness --scheme ternary4 --sweep mu=0.07:0.1:0.01 --depth 2 --format svg
+seed limit_chaikin limit --scheme chaikin --levels 3 --format json
+seed limit_bspline limit --scheme bspline --degree 4 --format svg
+seed refine_curvature refine --scheme dual4 --curvature --format svg -- "$square"
 seed help refine --help
 seed no_command
 
