@@ -108,11 +108,8 @@ LabStatus load_points(const std::string& path, std::istream& standard_input,
   return read_points(file, points);
 }
 
-// Points of INPUT, at least `minimum`, and knots that match them when given.
-LabStatus input_points(const std::string& path, std::istream& standard_input, std::size_t minimum,
-                       const std::vector<double>& knots, std::vector<PlanarPoint>& points) {
-  const LabStatus status = load_points(path, standard_input, points);
-  if (!status.ok()) return status;
+LabStatus check_input_points(const std::vector<PlanarPoint>& points, std::size_t minimum,
+                             const std::vector<double>& knots) {
   if (points.size() < minimum) {
     return data_error("need at least " + std::to_string(minimum) + " input point" +
                       (minimum == 1 ? "" : "s") + ", got " + std::to_string(points.size()));
@@ -122,6 +119,12 @@ LabStatus input_points(const std::string& path, std::istream& standard_input, st
                       std::to_string(points.size()) + " input points");
   }
   return {};
+}
+
+LabStatus input_points(const std::string& path, std::istream& standard_input, std::size_t minimum,
+                       const std::vector<double>& knots, std::vector<PlanarPoint>& points) {
+  const LabStatus status = load_points(path, standard_input, points);
+  return status.ok() ? check_input_points(points, minimum, knots) : status;
 }
 
 }  // namespace curvix

@@ -14,6 +14,8 @@ constexpr std::size_t MIN_CURVE_POINTS = 1;
 
 const AcceptedOption CURVE_OPTIONS[] = {{"--kind", true}, {"--samples", true}, {"--knots", true}};
 
+}  // namespace
+
 LabStatus read_curve_options(const ParsedCommandLine& parsed, CurveOptions& options) {
   options.input = operand_or_stdin(parsed);
   return first_failure({read_curve_kind(parsed, options.kind),
@@ -21,6 +23,8 @@ LabStatus read_curve_options(const ParsedCommandLine& parsed, CurveOptions& opti
                         read_int(parsed, "--samples", MIN_SAMPLES, MAX_SAMPLES, options.samples),
                         read_increasing_list(parsed, "--knots", options.knots)});
 }
+
+namespace {
 
 // Usage errors for --samples past MAX_CURVE_TERMS over `points` input points;
 // a data error when even MIN_SAMPLES would pass it, or when an rbf curve's
@@ -56,20 +60,29 @@ LabStatus curve_refusal(LabRefusal refusal) {
   return data_error("the curve has samples that are not finite numbers");
 }
 
+}  // namespace
+
+LabStatus curve_given_points(const CurveOptions& options, const std::vector<PlanarPoint>& points,
+                             std::vector<PlanarPoint>& samples) {
+  LabStatus status = check_input_points(points, MIN_CURVE_POINTS, options.knots);
+  if (status.ok()) status = check_curve_size(options, points.size());
+  if (!status.ok()) return status;
+  const LabRefusal refusal =
+      sample_curve(options.kind, options.settings, options.samples, options.knots, points, samples);
+  return refusal == LabRefusal::NONE ? LabStatus{} : curve_refusal(refusal);
+}
+
+namespace {
+
 LabStatus run_curve(const ParsedCommandLine& parsed, OutputFormat format,
                     std::istream& standard_input, CommandOutput& output) {
   CurveOptions options;
   std::vector<PlanarPoint> points;
   std::vector<PlanarPoint> samples;
   LabStatus status = read_curve_options(parsed, options);
-  if (status.ok()) {
-    status = input_points(options.input, standard_input, MIN_CURVE_POINTS, options.knots, points);
-  }
-  if (status.ok()) status = check_curve_size(options, points.size());
+  if (status.ok()) status = load_points(options.input, standard_input, points);
+  if (status.ok()) status = curve_given_points(options, points, samples);
   if (!status.ok()) return status;
-  const LabRefusal refusal =
-      sample_curve(options.kind, options.settings, options.samples, options.knots, points, samples);
-  if (refusal != LabRefusal::NONE) return curve_refusal(refusal);
   output.document = format == OutputFormat::SVG
                         ? svg_picture({{points, INK_COLOUR}, {samples, CURVE_LINE_COLOUR}}, points)
                         : curve_document(options, samples, format);

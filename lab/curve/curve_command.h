@@ -30,6 +30,14 @@ struct CurveOptions {
   std::string input;
 };
 
+// The options of a command line that names this command (no file is read).
+LabStatus read_curve_options(const ParsedCommandLine& parsed, CurveOptions& options);
+
+// The samples over `points` as the command makes them from its INPUT: the
+// same checks of the points and the caps, the same refusals.
+LabStatus curve_given_points(const CurveOptions& options, const std::vector<PlanarPoint>& points,
+                             std::vector<PlanarPoint>& samples);
+
 // The curve's samples; text as "x y" lines under a comment header.
 std::string curve_document(const CurveOptions& options, const std::vector<PlanarPoint>& samples,
                            OutputFormat format);

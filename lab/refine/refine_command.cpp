@@ -38,6 +38,8 @@ LabStatus read_refine_mask(const ParsedCommandLine& parsed, RefineOptions& optio
                         read_int(parsed, "--threads", 1, MAX_THREADS, request.threads)});
 }
 
+}  // namespace
+
 LabStatus read_refine_options(const ParsedCommandLine& parsed, RefineOptions& options) {
   RefineRequest& request = options.request;
   request.first.stationary = parsed.flags.count("--stationary") != 0;
@@ -51,6 +53,8 @@ LabStatus read_refine_options(const ParsedCommandLine& parsed, RefineOptions& op
                         read_increasing_list(parsed, "--knots", request.knots),
                         read_int(parsed, "--threads", 1, MAX_THREADS, request.threads)});
 }
+
+namespace {
 
 // Usage errors for --levels whose last level passes MAX_REFINED_POINTS over
 // `points` input points; a data error when even one level would.
@@ -142,24 +146,33 @@ std::string refine_picture(const RefineOptions& options, const Refinement& refin
   return svg_picture(strips, levels[0]);
 }
 
+}  // namespace
+
+LabStatus refine_given_points(const RefineOptions& options, const std::vector<PlanarPoint>& points,
+                              Refinement& refinement, std::vector<std::string>& warnings) {
+  LabStatus status = check_input_points(points, MIN_POLYGON_POINTS, options.request.knots);
+  if (status.ok()) status = check_refine_size(options, points.size());
+  if (!status.ok()) return status;
+  const LabRefusal refusal = refine_polygon(options.request, points, refinement);
+  warnings = condition_warnings(refinement.result, options.request.first);
+  if (refusal != LabRefusal::NONE)
+    return data_error("singular stencil system at level " +
+                      std::to_string(refinement.result.failed_level) + ", index " +
+                      std::to_string(refinement.result.failed_stencil));
+  return {};
+}
+
+namespace {
+
 LabStatus run_refine(const ParsedCommandLine& parsed, OutputFormat format,
                      std::istream& standard_input, CommandOutput& output) {
   RefineOptions options;
   std::vector<PlanarPoint> points;
   LabStatus status = read_refine_options(parsed, options);
-  if (status.ok()) {
-    status = input_points(options.input, standard_input, MIN_POLYGON_POINTS, options.request.knots,
-                          points);
-  }
-  if (status.ok()) status = check_refine_size(options, points.size());
-  if (!status.ok()) return status;
+  if (status.ok()) status = load_points(options.input, standard_input, points);
   Refinement refinement;
-  const LabRefusal refusal = refine_polygon(options.request, points, refinement);
-  output.warnings = condition_warnings(refinement.result, options.request.first);
-  if (refusal != LabRefusal::NONE)
-    return data_error("singular stencil system at level " +
-                      std::to_string(refinement.result.failed_level) + ", index " +
-                      std::to_string(refinement.result.failed_stencil));
+  if (status.ok()) status = refine_given_points(options, points, refinement, output.warnings);
+  if (!status.ok()) return status;
   output.document = format == OutputFormat::SVG ? refine_picture(options, refinement)
                                                 : refine_document(options, refinement, format);
   return {};

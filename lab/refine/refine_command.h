@@ -3,6 +3,7 @@
 // program's subdivision command does, in text, csv, json or svg.
 
 #include <string>
+#include <vector>
 
 #include "lab/common/lab_command.h"
 #include "lab/common/mask_source.h"
@@ -25,6 +26,14 @@ struct RefineOptions {
   bool curvature = false;  // each point's discrete curvature (mask_refinement.h)
   std::string input;       // empty or "-" = standard input
 };
+
+// The options of a command line that names this command (no file is read).
+LabStatus read_refine_options(const ParsedCommandLine& parsed, RefineOptions& options);
+
+// The refinement of `points` as the command makes it from its INPUT: the
+// same checks of the points and the caps, the same warnings and refusals.
+LabStatus refine_given_points(const RefineOptions& options, const std::vector<PlanarPoint>& points,
+                              Refinement& refinement, std::vector<std::string>& warnings);
 
 // The levels of a refinement: every level when options.all_levels, else the last.
 // Text lists "x y" lines under "# level k" comments, so it reads back as input;
