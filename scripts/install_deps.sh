@@ -19,7 +19,11 @@ packages=(build-essential cmake pkg-config freeglut3-dev libgl1-mesa-dev libglu1
           libgl1-mesa-dri libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev libglpk-dev libgmp-dev)
 for group in "$@"; do
   case "$group" in
-    --test) packages+=(xvfb xfonts-base xdotool libx11-dev libpng-dev python3 python3-pytest) ;;
+    # python3-dev, pybind11-dev and numpy build the Python package; matplotlib,
+    # nbconvert and ipykernel execute its notebook.
+    --test) packages+=(xvfb xfonts-base xdotool libx11-dev libpng-dev python3 python3-pytest
+                       python3-dev pybind11-dev python3-numpy python3-matplotlib jupyter-nbconvert
+                       python3-ipykernel) ;;
     --font) packages+=(fonts-ebgaramond libfreetype-dev) ;;
     --cross) packages+=(g++-aarch64-linux-gnu qemu-user libglpk-dev:arm64 libgmp-dev:arm64) ;;
     --clang) packages+=(clang) ;;

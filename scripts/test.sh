@@ -15,12 +15,13 @@ bash scripts/install_deps.sh --test
 bash scripts/check_layers.sh
 
 options=(-DCURVIX_REQUIRE_WINDOW_TESTS=ON -DCURVIX_WERROR="${CURVIX_WERROR:-OFF}")
+python=(-DCURVIX_REQUIRE_PYTHON_MODULE=ON)
 labels=()
 if [[ "${1:-}" == "--clang" ]]; then
   bash scripts/install_deps.sh --clang
   build=build-clang
   cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=clang++ \
-        -DCURVIX_BENCHMARKS=OFF "${options[@]}"
+        -DCURVIX_BENCHMARKS=OFF -DCURVIX_PYTHON_MODULE=OFF "${options[@]}"
   labels=(-L unit)
 elif [[ "${1:-}" == "--sanitize" ]]; then
   build=build-sanitize
@@ -31,7 +32,7 @@ elif [[ "${1:-}" == "--sanitize" ]]; then
   labels=(-LE docs)
 else
   build=build
-  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release "${options[@]}"
+  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release "${options[@]}" "${python[@]}"
 fi
 cmake --build "$build" -j"$(nproc)"
 
