@@ -1,12 +1,15 @@
 """The Python package against curvix-lab: the same numbers to the bit, the
 same refusals with the same messages, and a long wait that Ctrl-C ends."""
 
+import ast
+import inspect
 import json
 from fractions import Fraction
 import signal
 import subprocess
 import sys
 import textwrap
+from pathlib import Path
 import time
 
 import numpy as np
@@ -218,3 +221,12 @@ def test_ctrl_c_ends_a_long_call_within_a_second_and_the_gil_is_free():
     assert float(words[1]) - sent < 1.0
     # The counting thread ran while the call waited: the GIL was released.
     assert int(words[2]) > 100
+
+
+def test_the_stub_names_every_function_and_parameter():
+    stub = ast.parse((Path(curvix.__file__).parent / "__init__.pyi").read_text())
+    declared = {node.name: node for node in stub.body if isinstance(node, ast.FunctionDef)}
+    for name in ("refine", "curve", "mask", "smoothness", "limit", "sweep"):
+        args = declared[name].args
+        stubbed = [a.arg for a in args.posonlyargs + args.args + args.kwonlyargs]
+        assert stubbed == list(inspect.signature(getattr(curvix, name)).parameters), name
