@@ -197,9 +197,11 @@ def _value(name, value):
     if name in _EXACT_FIELDS:
         return [Fraction(v) for v in value] if isinstance(value, list) else Fraction(value)
     if isinstance(value, list):
-        if value and all(isinstance(v, dict) for v in value):
+        # The lab's lists hold one kind of value each: the first tells which.
+        first = value[0] if value else 0.0
+        if isinstance(first, dict):
             return [_value(name, v) for v in value]
-        if all(isinstance(v, (float, list)) for v in value):
+        if isinstance(first, (float, list)):
             return np.array(value, dtype=np.float64)
         return value
     if name in _INTEGER_FIELDS and isinstance(value, float):
