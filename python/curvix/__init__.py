@@ -77,7 +77,8 @@ class Result:
         for name, value in self.__dict__.items():
             if isinstance(value, np.ndarray):
                 text = f"array(shape={value.shape})"
-            elif isinstance(value, list) and len(value) > 3:
+            elif isinstance(value, list) and (len(value) > 3 or any(
+                    isinstance(item, (np.ndarray, Result)) for item in value)):
                 text = f"[... {len(value)} items]"
             else:
                 text = repr(value)
