@@ -147,7 +147,9 @@ a Lagrange curve, a Bezier curve or a radial-basis-function (RBF)
 interpolating curve. A subdivision command refines the polygon, treated as
 closed, one level per command with one of four interpolatory schemes: RBF4,
 RBF6, NR4 and D-D. It is meant for people who study and teach curve design:
-every number it prints is reproducible bit for bit.")
+every number it prints is reproducible bit for bit. The package also holds
+curvix-lab, the numbers behind the window on the command line, and the Python
+module curvix over the same libraries.")
 set(CPACK_STRIP_FILES TRUE)
 # Debian's place for packaged programs, whatever prefix the build was configured with.
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
@@ -162,6 +164,15 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # window, so both are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libgl1, libgl1-mesa-dri")
+# The Python package is in this package, not a python3-curvix of its own: it
+# is built from the same libraries in the same build, and its numbers must be
+# curvix-lab's, which one version of both guarantees. Its interpreter (the
+# module is built for Debian 12's Python 3.11) and numpy are recommended, not
+# required: apt installs them by default, and a machine installed with
+# --no-install-recommends keeps the window and curvix-lab without Python.
+if(TARGET _curvix)
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "python3 (>= 3.11), python3 (<< 3.12), python3-numpy")
+endif()
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
 
 include(CPack)

@@ -11,7 +11,8 @@
 #      its dependencies; `curvix` and, for an ordinary user, the menu's
 #      launcher both get as far as the program reporting that there is no
 #      display; the launcher leaves the user's folder with a working fonts/
-#      link; the manual page is in place; and a purge removes the program.
+#      link; the manual page is in place; Debian's python3 imports the module
+#      curvix and prints D-D's regularity, 2.0; and a purge removes the program.
 #
 #   scripts/check_package.sh [DEB] [BASE_ROOT]
 #     DEB        default: the one in build-package/ (run scripts/package.sh first)
@@ -105,9 +106,14 @@ for file in ./usr/bin/curvix ./usr/bin/curvix-lab ./usr/bin/curvix-launcher \
             ./usr/share/man/man1/curvix-launcher.1.gz ./usr/share/man/man1/curvix-lab.1.gz \
             ./usr/share/curvix/fonts/garamond1.glf ./usr/share/curvix/fonts/OFL.txt \
             ./usr/share/doc/curvix/README.md ./usr/share/doc/curvix/OFL.txt \
-            ./usr/share/doc/curvix/LICENSE ./usr/share/doc/curvix/copyright; do
+            ./usr/share/doc/curvix/LICENSE ./usr/share/doc/curvix/copyright \
+            ./usr/lib/python3/dist-packages/curvix/__init__.py \
+            ./usr/lib/python3/dist-packages/curvix/__init__.pyi \
+            ./usr/lib/python3/dist-packages/curvix/py.typed; do
   grep -qxF "$file" <<< "$contents" || fail "the package lacks $file"
 done
+grep -qE '^\./usr/lib/python3/dist-packages/curvix/_curvix\.cpython-311-[^/]*\.so$' <<< "$contents" ||
+  fail "the package lacks the Python module's compiled half"
 echo "   $(grep -vc '/$' <<< "$contents") files"
 
 echo "== /usr/share/doc/curvix/copyright"
@@ -127,6 +133,10 @@ depends_names=$(tr ',' '\n' <<< "$depends" | sed -e 's/^ *//' -e 's/ .*//')
 for package in libc6 libstdc++6 libglut3.12 libgl1 libgl1-mesa-dri; do
   grep -qxF "$package" <<< "$depends_names" || fail "Depends lacks $package"
 done
+recommends=$(dpkg-deb -f "$deb" Recommends)
+echo "   Recommends: $recommends"
+[[ $recommends == *python3-numpy* && $recommends == *"python3 (<< 3.12)"* ]] ||
+  fail "Recommends lacks the Python module's interpreter and numpy"
 
 # ---------------------------------------------------------------- 3. a fresh machine
 
@@ -152,7 +162,7 @@ echo "== apt-get update && apt-get install -y /tmp/$(basename "$deb")   (log: $l
 if in_root /bin/bash -c "apt-get update -q && apt-get install -y -q /tmp/$(basename "$deb")" \
      > "$log" 2>&1; then
   echo "   $(grep -E '^[0-9]+ upgraded' "$log")"
-  for package in curvix libglut3.12 libgl1 libgl1-mesa-dri; do
+  for package in curvix libglut3.12 libgl1 libgl1-mesa-dri python3-numpy; do
     in_root dpkg-query -W -f='${Status}' "$package" 2> /dev/null | grep -q "install ok installed" ||
       fail "$package is not installed"
   done
@@ -175,6 +185,12 @@ echo "== curvix-lab, which needs no display at all"
 output=$(in_root /usr/bin/curvix-lab mask --scheme dd --format csv 2>&1) || fail "curvix-lab failed: $output"
 echo "   $(tail -1 <<< "$output")"
 [[ $output == *"-0.0625,0.5625,0.5625,-0.0625,1,3"* ]] || fail "curvix-lab printed no D-D mask"
+
+echo "== the Python module, from Debian's interpreter"
+output=$(in_root python3 -c "import curvix; print(curvix.smoothness(scheme='dd').regularity_upper)" 2>&1) ||
+  fail "import curvix failed: $output"
+echo "   curvix.smoothness(scheme='dd').regularity_upper: $output"
+[[ $output == "2.0" ]] || fail "the Python module printed '$output', not 2.0"
 
 echo "== curvix-launcher as an ordinary user, no DISPLAY"
 in_root useradd --create-home student
@@ -199,7 +215,8 @@ fi
 
 echo "== apt-get purge -y curvix"
 in_root apt-get purge -y -q curvix > "$log.purge" 2>&1 || fail "apt could not purge the package"
-[[ ! -e $root/usr/bin/curvix && ! -e $root/usr/share/curvix ]] || fail "the purge left files behind"
+[[ ! -e $root/usr/bin/curvix && ! -e $root/usr/share/curvix &&
+   ! -e $root/usr/lib/python3/dist-packages/curvix ]] || fail "the purge left files behind"
 
 unmount_all
 if [[ $failures -gt 0 ]]; then

@@ -3,7 +3,8 @@
 # missing, so a machine that has them all needs no network at all.
 #   scripts/install_deps.sh             building and running the program
 # and, with any of these, also
-#   --test     the unit and real-window tests
+#   --python   the Python package (python/)
+#   --test     the unit and real-window tests, the Python package and its notebook
 #   --font     regenerating the font (font/maker/)
 #   --cross    the aarch64 cross build and qemu-user (adds Debian's arm64
 #              architecture for the target's GLPK library)
@@ -19,8 +20,8 @@ packages=(build-essential cmake pkg-config freeglut3-dev libgl1-mesa-dev libglu1
           libgl1-mesa-dri libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev libglpk-dev libgmp-dev)
 for group in "$@"; do
   case "$group" in
-    # python3-dev, pybind11-dev and numpy build the Python package; matplotlib,
-    # nbconvert and ipykernel execute its notebook.
+    --python) packages+=(python3-dev pybind11-dev python3-numpy) ;;
+    # matplotlib, nbconvert and ipykernel execute the Python package's notebook.
     --test) packages+=(xvfb xfonts-base xdotool libx11-dev libpng-dev python3 python3-pytest
                        python3-dev pybind11-dev python3-numpy python3-matplotlib jupyter-nbconvert
                        python3-ipykernel) ;;
@@ -36,7 +37,7 @@ for group in "$@"; do
     --package) packages+=(dpkg-dev desktop-file-utils man-db bsdextrautils debootstrap) ;;
     *)
       echo "install_deps.sh: unknown option '$group'" \
-           "(expected --test, --font, --cross, --clang, --fuzz, --web, --browser, --node or --package)" >&2
+           "(expected --python, --test, --font, --cross, --clang, --fuzz, --web, --browser, --node or --package)" >&2
       exit 2 ;;
   esac
 done

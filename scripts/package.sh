@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install_deps.sh
+bash scripts/install_deps.sh --python
 
 # dpkg-shlibdeps (dpkg-dev) lets CPack read the package's dependencies off the
 # program's shared libraries; only the packaging needs it.
@@ -23,7 +23,7 @@ fi
 
 build=build-package
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-  -DCURVIX_TESTS=OFF -DCURVIX_BENCHMARKS=OFF
+  -DCURVIX_TESTS=OFF -DCURVIX_BENCHMARKS=OFF -DCURVIX_REQUIRE_PYTHON_MODULE=ON
 cmake --build "$build" -j2
 # A package left from an earlier version would match the README's curvix_*.deb too.
 rm -f "$build"/curvix_*.deb
