@@ -33,7 +33,8 @@ std::atomic<int>& abandoned_work() {
 
 int wait_for_abandoned_work(double timeout_seconds) {
   py::gil_scoped_release released;
-  const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(timeout_seconds);
+  const auto end =
+      std::chrono::steady_clock::now() + std::chrono::duration<double>(timeout_seconds);
   while (abandoned_work() > 0 && std::chrono::steady_clock::now() < end)
     std::this_thread::sleep_for(INTERRUPT_POLL);
   return abandoned_work();
