@@ -172,6 +172,7 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "libgl1, libgl1-mesa-dri")
 # --no-install-recommends keeps the window and curvix-lab without Python.
 if(TARGET _curvix)
   set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "python3 (>= 3.11), python3 (<< 3.12), python3-numpy")
+  set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CURVIX_PACKAGING_DIR}/prerm)
 endif()
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
 
