@@ -48,6 +48,8 @@ const dragTiming = {
   pending: null
 };
 
+const afterDisplayCalls = [];  // one-shot, after the next redisplay (a picture's export)
+const pictureCalls = [];       // after every event and redisplay (the curvature comb)
 const typedBytes = [];   // typed characters the program has not read yet
 let resumeRead = null;   // the program's suspended read, while it waits for a line
 let pendingSize = null;  // a resize that came while the program waited
@@ -188,19 +190,23 @@ new ResizeObserver(() => {
   if (started) applyPendingSize();
 }).observe(canvasPanel);
 
+function download(name, blob) {
+  const link = document.createElement('a');
+  link.href = URL.createObjectURL(blob);
+  link.download = name;
+  document.body.appendChild(link);
+  link.click();
+  link.remove();
+  setTimeout(() => URL.revokeObjectURL(link.href), 1000);
+}
+
 document.getElementById('download-trace').addEventListener('click', () => {
   const data = started ? Module.curvixReadFile('debug.txt') : null;
   if (data === null) {
     appendConsole('[page] debug.txt does not exist yet: the key p starts the trace\n', 'note');
     return;
   }
-  const link = document.createElement('a');
-  link.href = URL.createObjectURL(new Blob([data], {type: 'text/plain'}));
-  link.download = 'debug.txt';
-  document.body.appendChild(link);
-  link.click();
-  link.remove();
-  setTimeout(() => URL.revokeObjectURL(link.href), 1000);
+  download('debug.txt', new Blob([data], {type: 'text/plain'}));
 });
 
 document.getElementById('restart').addEventListener('click', () => location.reload());
@@ -247,8 +253,11 @@ const curvixPage = {
     if (delivered && event.type === 'mousemove' && (event.buttons & 1) !== 0)
       dragTiming.pending = {begin: begin, handlerEnd: end};
     if (!ended) renderStatus();
+    pictureCalls.forEach((call) => call());
   },
   displayed(begin, end) {
+    afterDisplayCalls.splice(0).forEach((call) => call());
+    pictureCalls.forEach((call) => call());
     const drag = dragTiming.pending;
     if (drag === null) return;
     dragTiming.pending = null;
@@ -290,6 +299,23 @@ var Module = {
     keepOffline();
   }],
 };
+
+// For web/construction.js and web/picture_export.js: a one-line note in the
+// console panel, whether the program takes input now (it has started, not
+// ended, and waits for no typed values), the panels' update after input it
+// was given, a call once the program runs, a call once after the next
+// redisplay, calls whenever the picture may have changed, and a download.
+const startCalls = [];
+window.curvixConstruction = {
+  afterDisplay: (call) => afterDisplayCalls.push(call),
+  onPicture: (call) => pictureCalls.push(call),
+  download: download,
+  note: (text) => appendConsole('[page] ' + text + '\n', 'note'),
+  takesInput: () => started && !ended && resumeRead === null,
+  handled: () => curvixPage.handled(null, 0, 0),
+  whenStarted: (call) => (started ? call() : startCalls.push(call)),
+};
+Module.postRun.push(() => startCalls.forEach((call) => call()));
 
 // For the browser tests and for anyone curious in the developer console.
 window.curvixTranscript = transcript;

@@ -79,9 +79,46 @@ var GL_TRIANGLE_FAN = 6;
 var GL_POLYGON = 9;
 var flush = GLImmediate.flush;
 GLImmediate.flush = function(numProvidedIndexes, startIndex, ptr) {
+  recordPrimitive();
   if (GLImmediate.mode === GL_POLYGON) GLImmediate.mode = GL_TRIANGLE_FAN;
   return flush.call(GLImmediate, numProvidedIndexes, startIndex, ptr);
 };
+
+// What the canvas shows, as the program sent it to GL: each glBegin/glEnd
+// primitive since the last glClear, with its mode, colour and vertices (the
+// floats GL keeps, in window coordinates with y up). The page's SVG export
+// and curvature comb (web/picture_export.js) draw from it.
+var frame = [];
+function recordPrimitive() {
+  var stride = GLImmediate.stride >> 2;
+  var count = stride > 0 ? GLImmediate.vertexCounter / stride : 0;
+  var position = GLImmediate.clientAttributes[GLImmediate.VERTEX];
+  if (!count || !position) return;
+  var start = position.offset >> 2;
+  var vertices = [];
+  for (var i = 0; i < count; ++i) {
+    var base = i * stride + start;
+    vertices.push([GLImmediate.vertexData[base], GLImmediate.vertexData[base + 1]]);
+  }
+  frame.push({mode: GLImmediate.mode, colour: Array.from(GLImmediate.clientColor), vertices: vertices});
+}
+Module['curvixFrame'] = function() {
+  return frame;
+};
+Module['curvixRedisplay'] = function() {
+  _glutPostRedisplay();
+};
+Module['curvixClearColour'] = function() {
+  return Array.from(GLctx.getParameter(GLctx.COLOR_CLEAR_VALUE));
+};
+// A glClear starts a new picture.
+Module['postRun'] = (Module['postRun'] || []).concat([function() {
+  var clear = GLctx.clear.bind(GLctx);
+  GLctx.clear = function(mask) {
+    frame = [];
+    clear(mask);
+  };
+}]);
 
 Module['curvixMenu'] = function() {
   var entries = [];
@@ -94,6 +131,27 @@ Module['curvixSelectMenu'] = function(value) {
   var started = performance.now();
   callProgram(function() { _curvix_web_menu_select(value); });
   page.handled(null, started, performance.now());
+};
+// The program's own input, for a construction opened from a file or a link
+// (web/construction.js): the left button and the motion callbacks as a mouse
+// calls them, and a key as the keyboard callback gets it. Each runs at once;
+// the program's redisplay requests gather into the next frame, as a burst of
+// events' do.
+var GLUT_LEFT_BUTTON = 0;
+Module['curvixMouse'] = function(state, x, y) {
+  callProgram(function() {
+    if (GLUT.mouseFunc) getWasmTableEntry(GLUT.mouseFunc)(GLUT_LEFT_BUTTON, state, x, y);
+  });
+};
+Module['curvixMotion'] = function(x, y) {
+  callProgram(function() {
+    if (GLUT.motionFunc) getWasmTableEntry(GLUT.motionFunc)(x, y);
+  });
+};
+Module['curvixKey'] = function(character) {
+  callProgram(function() {
+    if (GLUT.keyboardFunc) getWasmTableEntry(GLUT.keyboardFunc)(character.charCodeAt(0), 0, 0);
+  });
 };
 Module['curvixReshape'] = function(width, height) {
   callProgram(function() { _glutReshapeWindow(width, height); });
