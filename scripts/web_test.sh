@@ -33,8 +33,8 @@ trap 'rm -rf "$scratch"' EXIT
 # One file at a time: each starts its own browser, and the machine may be small.
 passed=0
 failed=0
-for file in numbers.test.mjs editing.test.mjs console.test.mjs construction.test.mjs touch.test.mjs \
-            timing.test.mjs; do
+for file in numbers.test.mjs editing.test.mjs console.test.mjs construction.test.mjs export.test.mjs \
+            touch.test.mjs timing.test.mjs; do
   report=$(mktemp)
   status=0
   TMPDIR="$scratch" node --test --test-reporter=tap "$file" | tee "$report" || status=$?

@@ -6,6 +6,7 @@ compared pixel for pixel: matplotlib's rendering may change with Debian's)."""
 import json
 import os
 import subprocess
+import tempfile
 from pathlib import Path
 
 NOTEBOOK = Path(__file__).resolve().parents[2] / "docs" / "notebooks" / "smoothness.ipynb"
@@ -23,8 +24,14 @@ def printed(cell):
     return lines
 
 
-def test_the_notebook_runs_and_prints_what_it_keeps(tmp_path):
-    executed = tmp_path / "executed.ipynb"
+def test_the_notebook_runs_and_prints_what_it_keeps():
+    # A folder of its own rather than pytest's tmp_path, whose pytest-of-USER
+    # folder would outlive the run in the test command's temporary folder.
+    with tempfile.TemporaryDirectory() as folder:
+        run_and_compare(Path(folder) / "executed.ipynb")
+
+
+def run_and_compare(executed):
     # The kernel runs in the notebook's folder: the package's path must not be relative.
     environment = dict(os.environ)
     environment["PYTHONPATH"] = os.pathsep.join(
