@@ -4,7 +4,7 @@
 // "Curvature comb" switch draws, on a canvas of its own over the program's,
 // the comb of the curve shown or, without one, of the polygon: at each vertex
 // a normal as long as the discrete curvature there (turning angle over the
-// mean of the two edges), scaled to fit. The program's own picture is never
+// mean of the two edges), scaled to fit (combScale). The program's own picture is never
 // drawn on. Loaded after curvix_page.js and construction.js.
 (function() {
 'use strict';
@@ -13,7 +13,9 @@ const GL = {POINTS: 0, LINES: 1, LINE_LOOP: 2, LINE_STRIP: 3, TRIANGLES: 4, TRIA
             TRIANGLE_FAN: 6, QUADS: 7, POLYGON: 9};
 const CURVE_LINE_COLOUR = [0.3, 0.0, 0.0];  // the curves' strip (curves/colours.h)
 const COMB_COLOUR = '#e07000';              // the comb's own: no colour the program draws with
-const COMB_LONGEST = 48;                    // pixels: the longest tooth, whatever the curvature
+const COMB_TYPICAL = 30;   // pixels: the longest tooth but at the sharpest corners
+const COMB_QUANTILE = 0.9; // of the teeth sorted by length, the one that is COMB_TYPICAL long
+const COMB_LONGEST = 90;   // pixels: a sharp corner's tooth is cut at this length
 const COMB_MIN_VERTICES = 3;
 
 const page = window.curvixConstruction;
@@ -93,23 +95,27 @@ function sameColour(a, b) {
 }
 
 // The curve's strip when one is shown, else the longest other line strip (the
-// polygon, or the level a subdivision step made); null when there is none.
+// polygon, or the level a subdivision step made), which the schemes take as
+// closed; null when there is none.
 function combedStrip(frame) {
   const strips = frame.filter((p) => p.mode === GL.LINE_STRIP && p.vertices.length >= COMB_MIN_VERTICES);
   const curve = strips.find((p) => sameColour(p.colour, CURVE_LINE_COLOUR));
-  if (curve) return curve.vertices;
+  if (curve) return {vertices: curve.vertices, closed: false};
   if (strips.length === 0) return null;
-  return strips.reduce((a, b) => (b.vertices.length > a.vertices.length ? b : a)).vertices;
+  const polygon = strips.reduce((a, b) => (b.vertices.length > a.vertices.length ? b : a));
+  return {vertices: polygon.vertices, closed: true};
 }
 
-// At each inner vertex: the turning angle over the mean of its two edges,
-// positive turning left, and the unit normal to the left of the mean tangent.
-function curvatures(vertices) {
+// At each vertex with two neighbours (every vertex of a closed strip): the
+// turning angle over the mean of its two edges, positive turning left, and
+// the unit normal to the left of the mean tangent.
+function curvatures({vertices, closed}) {
+  const n = vertices.length;
   const teeth = [];
-  for (let i = 1; i + 1 < vertices.length; ++i) {
-    const [ax, ay] = vertices[i - 1];
+  for (let i = closed ? 0 : 1; i < (closed ? n : n - 1); ++i) {
+    const [ax, ay] = vertices[(i + n - 1) % n];
     const [bx, by] = vertices[i];
-    const [cx, cy] = vertices[i + 1];
+    const [cx, cy] = vertices[(i + 1) % n];
     const inLength = Math.hypot(bx - ax, by - ay);
     const outLength = Math.hypot(cx - bx, cy - by);
     if (inLength === 0 || outLength === 0) continue;
@@ -124,21 +130,32 @@ function curvatures(vertices) {
   return teeth;
 }
 
+// Pixels per unit of curvature: the comb fits when the teeth of all but the
+// sharpest corners (the top COMB_QUANTILE of |k|) are at most COMB_TYPICAL
+// pixels long; a corner's tooth beyond COMB_LONGEST is cut there.
+function combScale(teeth) {
+  const sizes = teeth.map((t) => Math.abs(t.k)).sort((a, b) => a - b);
+  const typical = sizes[Math.min(sizes.length - 1, Math.floor(sizes.length * COMB_QUANTILE))];
+  return typical > 0 ? COMB_TYPICAL / typical : 0;
+}
+
 function drawComb() {
   const context = comb.getContext('2d');
   comb.width = canvas.width;
   comb.height = canvas.height;
   context.clearRect(0, 0, comb.width, comb.height);
   if (!combSwitch.checked || !page.takesInput()) return;
-  const vertices = combedStrip(Module.curvixFrame());
-  if (vertices === null) return;
-  const teeth = curvatures(vertices);
-  const largest = Math.max(0, ...teeth.map((t) => Math.abs(t.k)));
-  if (largest === 0) return;
-  const scale = COMB_LONGEST / largest;
+  const strip = combedStrip(Module.curvixFrame());
+  if (strip === null) return;
+  const teeth = curvatures(strip);
+  const scale = combScale(teeth);
+  if (scale === 0) return;
   const height = comb.height;
   // Teeth point away from the side the strip turns to: outward on a convex arc.
-  const tip = (t) => [t.x - t.nx * t.k * scale, height - (t.y - t.ny * t.k * scale)];
+  const tip = (t) => {
+    const length = Math.max(-COMB_LONGEST, Math.min(COMB_LONGEST, t.k * scale));
+    return [t.x - t.nx * length, height - (t.y - t.ny * length)];
+  };
   context.strokeStyle = COMB_COLOUR;
   context.lineWidth = 1;
   context.beginPath();
@@ -149,6 +166,7 @@ function drawComb() {
   context.stroke();
   context.beginPath();
   teeth.forEach((t, i) => (i === 0 ? context.moveTo(...tip(t)) : context.lineTo(...tip(t))));
+  if (strip.closed) context.closePath();
   context.stroke();
 }
 
@@ -159,7 +177,7 @@ document.getElementById('download-picture').addEventListener('click', downloadPi
 // For the browser tests.
 window.curvixSvgPicture = svgPicture;
 window.curvixCombTeeth = () => {
-  const vertices = combedStrip(Module.curvixFrame());
-  return vertices === null ? [] : curvatures(vertices);
+  const strip = combedStrip(Module.curvixFrame());
+  return strip === null ? [] : curvatures(strip);
 };
 })();

@@ -273,6 +273,24 @@ describe('the page on touch screens', () => {
     };
     await reloadOffline();
 
+    // A shared link opens offline as well: its fragment never reaches the network.
+    shared.server.setOffline(true);
+    await page.setOfflineMode(true);
+    await page.goto('about:blank');
+    await page.goto(shared.server.url + '#points=50,60;200,60;120,200&basis=mq3&r=1&C=1&pd=1' +
+                    '&w=0.125&scheme=RBF4&stationary=0&curve=bezier');
+    await page.waitForFunction(
+        () => window.curvixTranscript.stdout.includes('D-D  :'), {timeout: 30000});
+    await curvix.settle();
+    assert.deepEqual(await points(curvix), [[50, 60], [200, 60], [120, 200]]);
+    assert.deepEqual([(await curvix.status()).basis, (await curvix.status()).curve], ['mq3', 'bezier']);
+    await page.setOfflineMode(false);
+    shared.server.setOffline(false);
+    await page.goto('about:blank');
+    await page.goto(shared.server.url);
+    await page.waitForFunction(
+        () => window.curvixTranscript.stdout.includes('D-D  :'), {timeout: 30000});
+
     // A new build: the worker's version and the page change on the server.
     const next = first.replace(/^curvix-/, '').replace(/^./, (c) => (c === '0' ? '1' : '0'));
     shared.server.override('service_worker.js', worker.replace(first.slice(7), next));
