@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "lab/common/lab_names.h"
+#include "lab/common/output_text.h"
 #include "lab/curve/curve_command.h"
 #include "lab/refine/refine_command.h"
 #include "lab/run/command_line.h"
@@ -105,9 +106,16 @@ DocumentOutcome json_document(const std::vector<std::string>& args) {
   return outcome;
 }
 
+// Messages and warnings as the companion prints them, each one line.
+std::vector<std::string> lines_of(const std::vector<std::string>& messages) {
+  std::vector<std::string> lines;
+  for (const std::string& message : messages) lines.push_back(one_line(message));
+  return lines;
+}
+
 py::tuple document_tuple(DocumentOutcome&& outcome) {
-  return py::make_tuple(outcome.status.code, outcome.status.message,
-                        std::move(outcome.output.document), std::move(outcome.output.warnings));
+  return py::make_tuple(outcome.status.code, one_line(outcome.status.message),
+                        std::move(outcome.output.document), lines_of(outcome.output.warnings));
 }
 
 // Quick commands (one stencil, its capped sweeps): computed on this thread,
@@ -160,8 +168,8 @@ py::tuple refine(std::vector<std::string> args, const PointArray& array) {
   for (const LevelReport& report : outcome.refinement.result.reports)
     conditions.append(report.worst_condition);
   for (auto& values : outcome.curvature) curvature.append(array_of(std::move(values)));
-  return py::make_tuple(outcome.status.code, outcome.status.message, levels, conditions, curvature,
-                        outcome.warnings);
+  return py::make_tuple(outcome.status.code, one_line(outcome.status.message), levels, conditions,
+                        curvature, lines_of(outcome.warnings));
 }
 
 struct CurveOutcome {
@@ -181,7 +189,7 @@ py::tuple curve(std::vector<std::string> args, const PointArray& array) {
     if (result.status.ok()) result.status = curve_given_points(options, points, result.samples);
     return result;
   });
-  return py::make_tuple(outcome.status.code, outcome.status.message,
+  return py::make_tuple(outcome.status.code, one_line(outcome.status.message),
                         array_of(std::move(outcome.samples)));
 }
 

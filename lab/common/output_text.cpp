@@ -5,6 +5,24 @@
 
 namespace curvix {
 
+std::string one_line(const std::string& message) {
+  static const char* const HEX = "0123456789abcdef";
+  std::string line;
+  for (const char c : message) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (c == '\n') {
+      line += "\\n";
+    } else if (c == '\t') {
+      line += "\\t";
+    } else if (byte < 0x20 || byte == 0x7f) {
+      line += std::string("\\x") + HEX[byte >> 4] + HEX[byte & 0xf];
+    } else {
+      line += c;
+    }
+  }
+  return line;
+}
+
 const char* const TEXT_PRECISION_NOTE =
     "# numbers rounded to 10 significant digits; --format csv or json gives them exactly";
 

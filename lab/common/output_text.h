@@ -12,6 +12,10 @@
 
 namespace curvix {
 
+// A message as one line: messages echo what the user typed or fed in, which
+// may hold a newline or a terminal escape, written here as \n, \t or \xHH.
+std::string one_line(const std::string& message);
+
 // Heads every text document that rounds its numbers.
 extern const char* const TEXT_PRECISION_NOTE;
 

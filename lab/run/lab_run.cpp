@@ -1,6 +1,7 @@
 #include "lab/run/lab_run.h"
 
 #include "lab/common/option_reading.h"
+#include "lab/common/output_text.h"
 #include "lab/run/atomic_write.h"
 #include "lab/run/command_line.h"
 #include "lab/run/lab_help.h"
@@ -10,26 +11,6 @@ namespace curvix {
 namespace {
 
 const char* const PREFIX = "curvix-lab: ";
-
-// Messages echo what the user typed or fed in, which may hold a newline or a
-// terminal escape; written as \n, \t or \xHH, each message stays one line.
-std::string one_line(const std::string& message) {
-  static const char* const HEX = "0123456789abcdef";
-  std::string line;
-  for (const char c : message) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (c == '\n') {
-      line += "\\n";
-    } else if (c == '\t') {
-      line += "\\t";
-    } else if (byte < 0x20 || byte == 0x7f) {
-      line += std::string("\\x") + HEX[byte >> 4] + HEX[byte & 0xf];
-    } else {
-      line += c;
-    }
-  }
-  return line;
-}
 
 int reported(const LabStatus& status, std::ostream& err) {
   if (!status.ok()) err << PREFIX << one_line(status.message) << "\n";

@@ -149,6 +149,7 @@ REFUSALS = [
     (dict(weights=[0.5, 0.5], r=2), ["--weights", "0.5,0.5", "--r", "2"], ValueError),
     (dict(mask=[0.5, 1, 0.5], depth=40), ["--mask", "0.5,1,0.5", "--depth", "40"], ValueError),
     (dict(mask=[1, 1, 1]), ["--mask", "1,1,1"], curvix.Refused),
+    (dict(scheme="rbf4\n\x1b[2J"), ["--scheme", "rbf4\n\x1b[2J"], ValueError),  # kept on one line
 ]
 
 
