@@ -8,12 +8,11 @@
 
 #include <cmath>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "lab/refine/refine_engine.h"
-#include "lab/run/lab_run.h"
+#include "lab_command.h"
 
 namespace {
 
@@ -68,15 +67,10 @@ void BM_lab_refine_command(benchmark::State& state) {
   std::vector<std::string> args{"refine", "--scheme",     "rbf6",     "--levels",
                                 "10",     "--stationary", "--format", "csv"};
   if (state.range(0) == ONE_THREAD) args.insert(args.end(), {"--threads", "1"});
+  std::string output;
   for (auto _ : state) {
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    if (curvix::run_lab(args, in, out, err) != 0) {
-      state.SkipWithError(err.str().c_str());
-      return;
-    }
-    benchmark::DoNotOptimize(out.str().size());
+    if (!curvix_benchmark::run_lab_command(state, args, input, output)) return;
+    benchmark::DoNotOptimize(output.size());
   }
 }
 BENCHMARK(BM_lab_refine_command)
@@ -123,15 +117,10 @@ BENCHMARK(BM_lab_refine_star_rbf4)->UseRealTime()->Unit(benchmark::kMillisecond)
 
 void BM_lab_mask_json(benchmark::State& state) {
   const std::vector<std::string> args{"mask", "--scheme", "rbf4", "--format", "json"};
+  std::string output;
   for (auto _ : state) {
-    std::istringstream in;
-    std::ostringstream out;
-    std::ostringstream err;
-    if (curvix::run_lab(args, in, out, err) != 0) {
-      state.SkipWithError(err.str().c_str());
-      return;
-    }
-    benchmark::DoNotOptimize(out.str().size());
+    if (!curvix_benchmark::run_lab_command(state, args, "", output)) return;
+    benchmark::DoNotOptimize(output.size());
   }
 }
 BENCHMARK(BM_lab_mask_json)->Unit(benchmark::kMicrosecond);

@@ -5,12 +5,11 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "benchmark_rules.h"
-#include "lab/run/lab_run.h"
+#include "lab_command.h"
 #include "smoothness/certified_smoothness.h"
 
 namespace {
@@ -48,15 +47,9 @@ const std::vector<std::vector<std::string>> SWEEPS = {
 void BM_smoothness_sweep_command(benchmark::State& state) {
   const std::vector<std::string>& args = SWEEPS[static_cast<std::size_t>(state.range(0))];
   std::size_t rows = 0;
+  std::string text;
   for (auto _ : state) {
-    std::istringstream in;
-    std::ostringstream out;
-    std::ostringstream err;
-    if (curvix::run_lab(args, in, out, err) != 0) {
-      state.SkipWithError(err.str().c_str());
-      return;
-    }
-    const std::string text = out.str();
+    if (!curvix_benchmark::run_lab_command(state, args, "", text)) return;
     rows = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) - 1;
   }
   state.counters["rows"] = static_cast<double>(rows);

@@ -121,10 +121,4 @@ LabStatus check_input_points(const std::vector<PlanarPoint>& points, std::size_t
   return {};
 }
 
-LabStatus input_points(const std::string& path, std::istream& standard_input, std::size_t minimum,
-                       const std::vector<double>& knots, std::vector<PlanarPoint>& points) {
-  const LabStatus status = load_points(path, standard_input, points);
-  return status.ok() ? check_input_points(points, minimum, knots) : status;
-}
-
 }  // namespace curvix

@@ -35,14 +35,9 @@ LabStatus load_points(const std::string& path, std::istream& standard_input,
                       std::vector<PlanarPoint>& points);
 
 // At least `minimum` points, and knots that match them in number when any
-// are given; data errors otherwise. Points that come from elsewhere than a
-// file (the Python module's arrays) pass the same checks.
+// are given; data errors otherwise. The points of INPUT (load_points) and
+// those of the Python module's arrays pass the same checks.
 LabStatus check_input_points(const std::vector<PlanarPoint>& points, std::size_t minimum,
                              const std::vector<double>& knots);
-
-// The points of INPUT (as load_points), at least `minimum` of them, and
-// knots that match them in number when any are given; data errors otherwise.
-LabStatus input_points(const std::string& path, std::istream& standard_input, std::size_t minimum,
-                       const std::vector<double>& knots, std::vector<PlanarPoint>& points);
 
 }  // namespace curvix

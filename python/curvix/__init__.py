@@ -389,7 +389,7 @@ def sweep(setting, start, stop, step, *, of="smoothness", scheme=None, weights=N
     >>> s.value.tolist(), s.regularity_upper.tolist()
     ([0.0, 0.03125, 0.0625], [1.0, 1.2284466968363872, 2.0])
     """
-    spec = f"{setting}={_text(start, 'start')}:{_text(stop, 'stop')}:{_text(step, 'step')}"
+    sweep_range = f"{setting}={_text(start, 'start')}:{_text(stop, 'stop')}:{_text(step, 'step')}"
     if of == "smoothness":
         line = _smoothness_line(scheme, weights, mask, arity, degree, mu, depth, levels,
                                 stationary, (basis, r, c, pd, h, w))
@@ -400,7 +400,7 @@ def sweep(setting, start, stop, step, *, of="smoothness", scheme=None, weights=N
         line.values("params", params)
     else:
         raise ValueError(f"of takes 'smoothness' or 'mask', not {of!r}")
-    line.args += ["--sweep", spec]
+    line.args += ["--sweep", sweep_range]
     result = _result(Result, _document(line.args, long=of == "smoothness"))
     columns = _columns([row.__dict__ for row in result.rows])
     columns.rows = result.rows
