@@ -87,23 +87,39 @@ GLImmediate.flush = function(numProvidedIndexes, startIndex, ptr) {
 // What the canvas shows, as the program sent it to GL: each glBegin/glEnd
 // primitive since the last glClear, with its mode, colour and vertices (the
 // floats GL keeps, in window coordinates with y up). The page's SVG export
-// and curvature comb (web/picture_export.js) draw from it.
+// and curvature comb (web/picture_export.js) draw from it. Every redisplay
+// and drag passes here, so a primitive is kept as one copy of its vertex
+// data, read into points only when the page asks; `frameVersion` changes
+// with every clear and every primitive, so the page redraws only what changed.
 var frame = [];
+var frameVersion = 0;
 function recordPrimitive() {
   var stride = GLImmediate.stride >> 2;
   var count = stride > 0 ? GLImmediate.vertexCounter / stride : 0;
   var position = GLImmediate.clientAttributes[GLImmediate.VERTEX];
   if (!count || !position) return;
-  var start = position.offset >> 2;
-  var vertices = [];
-  for (var i = 0; i < count; ++i) {
-    var base = i * stride + start;
-    vertices.push([GLImmediate.vertexData[base], GLImmediate.vertexData[base + 1]]);
-  }
-  frame.push({mode: GLImmediate.mode, colour: Array.from(GLImmediate.clientColor), vertices: vertices});
+  frame.push({
+    mode: GLImmediate.mode,
+    colour: GLImmediate.clientColor.slice(0, 4),
+    data: GLImmediate.vertexData.slice(0, count * stride),
+    stride: stride,
+    start: position.offset >> 2,
+    count: count
+  });
+  ++frameVersion;
 }
 Module['curvixFrame'] = function() {
-  return frame;
+  return frame.map(function(primitive) {
+    var vertices = [];
+    for (var i = 0; i < primitive.count; ++i) {
+      var base = i * primitive.stride + primitive.start;
+      vertices.push([primitive.data[base], primitive.data[base + 1]]);
+    }
+    return {mode: primitive.mode, colour: Array.from(primitive.colour), vertices: vertices};
+  });
+};
+Module['curvixFrameVersion'] = function() {
+  return frameVersion;
 };
 Module['curvixRedisplay'] = function() {
   _glutPostRedisplay();
@@ -116,6 +132,7 @@ Module['postRun'] = (Module['postRun'] || []).concat([function() {
   var clear = GLctx.clear.bind(GLctx);
   GLctx.clear = function(mask) {
     frame = [];
+    ++frameVersion;
     clear(mask);
   };
 }]);

@@ -139,12 +139,18 @@ function combScale(teeth) {
   return typical > 0 ? COMB_TYPICAL / typical : 0;
 }
 
+// The frame and canvas size the comb on screen was drawn for; null: none drawn.
+let combDrawnFor = null;
+
 function drawComb() {
+  const shown = combSwitch.checked && page.takesInput();
+  const key = `${Module.curvixFrameVersion()} ${canvas.width} ${canvas.height}`;
+  if (shown ? combDrawnFor === key : combDrawnFor === null) return;
   const context = comb.getContext('2d');
-  comb.width = canvas.width;
+  comb.width = canvas.width;  // also clears it
   comb.height = canvas.height;
-  context.clearRect(0, 0, comb.width, comb.height);
-  if (!combSwitch.checked || !page.takesInput()) return;
+  combDrawnFor = shown ? key : null;
+  if (!shown) return;
   const strip = combedStrip(Module.curvixFrame());
   if (strip === null) return;
   const teeth = curvatures(strip);

@@ -27,21 +27,8 @@ async function canvasPng(curvix) {
   return (await curvix.page.$('#canvas')).screenshot({type: 'png'});
 }
 
-// Clicks `selector` and returns the file the page downloads, as text.
-async function downloaded(curvix, selector) {
-  const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'curvix-download-'));
-  try {
-    const cdp = await curvix.page.createCDPSession();
-    await cdp.send('Browser.setDownloadBehavior', {behavior: 'allow', downloadPath: folder});
-    await curvix.page.click(selector);
-    for (let i = 0; i < 100 && fs.readdirSync(folder).filter((f) => !f.endsWith('.crdownload')).length === 0; ++i)
-      await sleep(50);
-    const [name] = fs.readdirSync(folder);
-    return {name: name, text: fs.readFileSync(path.join(folder, name), 'utf8')};
-  } finally {
-    fs.rmSync(folder, {recursive: true, force: true});
-  }
-}
+const SAVED = 'curvix-points.txt';
+const savedPoints = async (curvix) => (await curvix.downloads('#save-points', [SAVED]))[SAVED].toString();
 
 // Opens `contents` (text or bytes) through the file picker.
 async function openFile(curvix, contents) {
@@ -67,12 +54,11 @@ describe('a construction that travels', () => {
     await build(curvix);
     const status = await curvix.status();
     const pixels = await canvasPng(curvix);
-    const saved = await downloaded(curvix, '#save-points');
-    assert.equal(saved.name, 'curvix-points.txt');
-    assert.match(saved.text, /^# Curvix points: basis mq1, r 1.2000000000000002, C 0.95, pd 2,/);
-    assert.equal(saved.text.split('\n').filter((l) => /^\d/.test(l)).length, STAR.length);
+    const saved = await savedPoints(curvix);
+    assert.match(saved, /^# Curvix points: basis mq1, r 1.2000000000000002, C 0.95, pd 2,/);
+    assert.equal(saved.split('\n').filter((l) => /^\d/.test(l)).length, STAR.length);
     await curvix.key('c');
-    await openFile(curvix, saved.text);
+    await openFile(curvix, saved);
     assert.deepEqual(await curvix.status(), status);
     assert.ok((await canvasPng(curvix)).equals(pixels), 'the canvas differs after open');
     await curvix.key('d');  // reload: the opened points are the placements
@@ -139,9 +125,9 @@ describe('a construction that travels', () => {
   test('a desktop construction opened on a phone is scaled into its window', async () => {
     const desktop = await shared.openPage();
     await build(desktop);
-    const saved = await downloaded(desktop, '#save-points');
+    const saved = await savedPoints(desktop);
     const phone = await shared.openPage(SCREENS.phone);
-    await openFile(phone, saved.text);
+    await openFile(phone, saved);
     const status = await phone.status();
     assert.equal(status.points, STAR.length);
     const points = await phone.page.evaluate(() => Module.curvixPoints());

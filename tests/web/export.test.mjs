@@ -3,13 +3,10 @@
 // disappears and never touches the program's pixels; at a phone's size too.
 
 import assert from 'node:assert/strict';
-import fs from 'node:fs';
-import os from 'node:os';
-import path from 'node:path';
 import {describe, test} from 'node:test';
 import {PNG} from 'pngjs';
 
-import {COLOURS, SCREENS, sharedBrowser, sleep} from './support/harness.mjs';
+import {COLOURS, SCREENS, sharedBrowser} from './support/harness.mjs';
 
 const shared = sharedBrowser();
 const STAR = [[400, 80], [447, 235], [610, 235], [479, 330], [527, 490], [400, 400],
@@ -54,20 +51,17 @@ function countColour(png, colour) {
   return n;
 }
 
-// Clicks "Download picture" and returns {png, svg} as the page saved them.
+// "Download picture": {png, svg} as the page saved them.
 async function downloadPicture(curvix) {
-  const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'curvix-picture-'));
-  try {
-    const cdp = await curvix.page.createCDPSession();
-    await cdp.send('Browser.setDownloadBehavior', {behavior: 'allow', downloadPath: folder});
-    await curvix.page.click('#download-picture');
-    const ready = () => ['curvix.png', 'curvix.svg'].every((f) => fs.existsSync(path.join(folder, f)));
-    for (let i = 0; i < 100 && !ready(); ++i) await sleep(50);
-    return {png: fs.readFileSync(path.join(folder, 'curvix.png')),
-            svg: fs.readFileSync(path.join(folder, 'curvix.svg'), 'utf8')};
-  } finally {
-    fs.rmSync(folder, {recursive: true, force: true});
-  }
+  const files = await curvix.downloads('#download-picture', ['curvix.png', 'curvix.svg']);
+  return {png: files['curvix.png'], svg: files['curvix.svg'].toString()};
+}
+
+// The star with the RBF curve over it, the pointer off every marker.
+async function starWithCurve(curvix) {
+  for (const [x, y] of STAR) await curvix.click(x, y);
+  await curvix.key('r');
+  await curvix.move(790, 590);
 }
 
 const escaped = (text) => text.replace(/[()]/g, '\\$&');
@@ -77,9 +71,7 @@ const svgPoints = (svg, stroke) => [...svg.matchAll(new RegExp(`<polyline points
 describe('the picture and the comb', () => {
   test('PNG and SVG exports match the canvas', async () => {
     const curvix = await shared.openPage();
-    for (const [x, y] of STAR) await curvix.click(x, y);
-    await curvix.key('r');
-    await curvix.move(790, 590);
+    await starWithCurve(curvix);
     const shot = await canvasShot(curvix);
     const shown = PNG.sync.read(shot);
     const {png, svg} = await downloadPicture(curvix);
@@ -102,9 +94,7 @@ describe('the picture and the comb', () => {
 
   test('the comb appears and disappears and leaves the program\'s pixels alone', async () => {
     const curvix = await shared.openPage();
-    for (const [x, y] of STAR) await curvix.click(x, y);
-    await curvix.key('r');
-    await curvix.move(790, 590);
+    await starWithCurve(curvix);
     const without = await canvasShot(curvix);
     assert.equal(countColour(without, COMB), 0);
     await toggleComb(curvix);

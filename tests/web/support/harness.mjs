@@ -162,20 +162,27 @@ export class CurvixPage {
     this.errors = errors;
   }
 
-  // Clicks the page's download button and returns the saved debug.txt as
-  // text (latin1, byte for byte), or null when no file arrives in 5 s.
-  async downloadTrace() {
+  // Clicks `selector` and returns the files the page downloads that are
+  // named in `names`, as Buffers by name, once all have arrived or after 5 s.
+  async downloads(selector, names) {
     const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'curvix-download-'));
     try {
       const cdp = await this.page.createCDPSession();
       await cdp.send('Browser.setDownloadBehavior', {behavior: 'allow', downloadPath: folder});
-      await this.page.click('#download-trace');
-      const file = path.join(folder, 'debug.txt');
-      for (let i = 0; i < 100 && !fs.existsSync(file); ++i) await sleep(50);
-      return fs.existsSync(file) ? fs.readFileSync(file, 'latin1') : null;
+      await this.page.click(selector);
+      const arrived = (name) => fs.existsSync(path.join(folder, name));
+      for (let i = 0; i < 100 && !names.every(arrived); ++i) await sleep(50);
+      return Object.fromEntries(
+          names.filter(arrived).map((name) => [name, fs.readFileSync(path.join(folder, name))]));
     } finally {
       fs.rmSync(folder, {recursive: true, force: true});
     }
+  }
+
+  // The saved debug.txt as text (latin1, byte for byte), or null when no file arrives.
+  async downloadTrace() {
+    const trace = (await this.downloads('#download-trace', ['debug.txt']))['debug.txt'];
+    return trace === undefined ? null : trace.toString('latin1');
   }
 
   async canvasOrigin() {
