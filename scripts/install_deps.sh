@@ -18,12 +18,14 @@ set -euo pipefail
 
 packages=(build-essential cmake pkg-config freeglut3-dev libgl1-mesa-dev libglu1-mesa-dev
           libgl1-mesa-dri libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev libglpk-dev libgmp-dev)
+# The Python package's build and import; the tests build it too.
+python_packages=(python3-dev pybind11-dev python3-numpy)
 for group in "$@"; do
   case "$group" in
-    --python) packages+=(python3-dev pybind11-dev python3-numpy) ;;
+    --python) packages+=("${python_packages[@]}") ;;
     # matplotlib, nbconvert and ipykernel execute the Python package's notebook.
     --test) packages+=(xvfb xfonts-base xdotool libx11-dev libpng-dev python3 python3-pytest
-                       python3-dev pybind11-dev python3-numpy python3-matplotlib jupyter-nbconvert
+                       "${python_packages[@]}" python3-matplotlib jupyter-nbconvert
                        python3-ipykernel) ;;
     --font) packages+=(fonts-ebgaramond libfreetype-dev) ;;
     --cross) packages+=(g++-aarch64-linux-gnu qemu-user libglpk-dev:arm64 libgmp-dev:arm64) ;;
